@@ -1,0 +1,7 @@
+#include "generator/Generator.h"
+
+AIErr GenerateFocusLines(FocaraParams* record)
+{
+    (void)record;
+    return kNoErr;
+}
