@@ -14,11 +14,12 @@ TEST_F(Suites, UnknownSuiteOrVersionIsNotFoundAndReleasesBalance)
     const SPBasicSuite* basic = host.basicSuite();
     EXPECT_EQ(basic->AcquireSuite("AI Art Suite", 8, &table), kSPSuiteNotFoundError);
     EXPECT_EQ(basic->AcquireSuite("No Such Suite", 1, &table), kSPSuiteNotFoundError);
-    EXPECT_EQ(basic->ReleaseSuite("AI Tag Suite", 2), kSPSuiteNotFoundError);
+    EXPECT_EQ(basic->ReleaseSuite("No Such Suite", 1), kSPSuiteNotFoundError);
     EXPECT_TRUE(basic->IsEqual("AI Go", "AI Go"));
     EXPECT_FALSE(basic->IsEqual("AI Go", "AI Update"));
-    ReleaseSuitePointers();
+    ReleaseSuites(basic);
     EXPECT_TRUE(host.heldSuites().empty());
+    AcquireSuites(basic);  // the fixture releases once more
 }
 
 TEST_F(Suites, SegmentsGrowOnlyFromTheEnd)

@@ -101,3 +101,37 @@ std::vector<unsigned char>* Host::handleBytes(AIMdMemoryHandle handle)
 void Host::disposeHandle(AIMdMemoryHandle handle) { handles_.erase(reinterpret_cast<uintptr_t>(handle)); }
 
 }  // namespace studio
+
+namespace studio {
+
+void* Host::allocateBlock(size_t size, const char* debugName)
+{
+    Block block{std::make_unique<unsigned char[]>(size ? size : 1), debugName ? debugName : ""};
+    void* address = block.bytes.get();
+    blocks_.emplace(address, std::move(block));
+    return address;
+}
+
+bool Host::freeBlock(void* block) { return blocks_.erase(block) == 1; }
+
+std::vector<std::string> Host::liveBlocks() const
+{
+    std::vector<std::string> names;
+    for (const auto& [address, block] : blocks_) names.push_back(block.name);
+    return names;
+}
+
+AIFilterHandle Host::addFilter(RegisteredFilter filter)
+{
+    filters_.push_back(std::move(filter));
+    return reinterpret_cast<AIFilterHandle>(static_cast<uintptr_t>(filters_.size()));
+}
+
+Host::RegisteredFilter* Host::filter(AIFilterHandle handle)
+{
+    uintptr_t index = reinterpret_cast<uintptr_t>(handle);
+    if (index == 0 || index > filters_.size()) return nullptr;
+    return &filters_[index - 1];
+}
+
+}  // namespace studio

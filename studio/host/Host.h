@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "sdk/SPBasic.h"
+#include "studio/dialogs/DialogManager.h"
 #include "studio/document/Document.h"
 #include "studio/host/FaultInjector.h"
 #include "studio/host/RandomSource.h"
@@ -55,6 +56,24 @@ public:
     std::vector<unsigned char>* handleBytes(AIMdMemoryHandle handle);
     void disposeHandle(AIMdMemoryHandle handle);
 
+    DialogManager& dialogs() { return dialogs_; }
+
+    // Named blocks of the SP Blocks Suite; what is still allocated is a leak at shutdown.
+    void* allocateBlock(size_t size, const char* debugName);
+    bool freeBlock(void* block);
+    std::vector<std::string> liveBlocks() const;
+
+    // Filters the plug-in registered, in the host's Filter menu.
+    struct RegisteredFilter {
+        std::string name;
+        std::string category;
+        std::string title;
+        bool autoEnabled = false;
+    };
+    AIFilterHandle addFilter(RegisteredFilter filter);
+    RegisteredFilter* filter(AIFilterHandle handle);
+    const std::vector<RegisteredFilter>& filters() const { return filters_; }
+
     // Called by the suite functions.
     int32_t acquire(const char* name, int32_t version, const void** suite);
     int32_t release(const char* name, int32_t version);
@@ -70,6 +89,13 @@ private:
     std::map<uintptr_t, std::unique_ptr<std::vector<unsigned char>>> handles_;
     uintptr_t nextHandle_ = 1;
     int redraws_ = 0;
+    DialogManager dialogs_;
+    struct Block {
+        std::unique_ptr<unsigned char[]> bytes;
+        std::string name;
+    };
+    std::map<void*, Block> blocks_;
+    std::vector<RegisteredFilter> filters_;
     Host* previous_ = nullptr;
 };
 

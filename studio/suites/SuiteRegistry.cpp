@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "sdk/ADM.h"
 #include "sdk/AIArt.h"
+#include "sdk/AIFilter.h"
 #include "sdk/AIDocument.h"
 #include "sdk/AIMath.h"
 #include "sdk/SPBasic.h"
@@ -24,6 +26,21 @@ extern const AILayerSuite kLayerSuite;
 extern const AISwatchListSuite kSwatchListSuite;
 extern const AIArtStyleSuite kArtStyleSuite;
 extern const AIMdMemorySuite kMdMemorySuite;
+extern const SPBlocksSuite kBlocksSuite;
+extern const AIFilterSuite kFilterSuite;
+extern const AIMenuSuite kMenuSuite;
+extern const SPAccessSuite kAccessSuite;
+extern const SPPluginsSuite kPluginsSuite;
+extern const AITagSuite kTagSuite;
+extern const AIMatchingArtSuite kMatchingArtSuite;
+extern const ADMBasicSuite kAdmBasicSuite;
+extern const ADMDialogSuite kAdmDialogSuite;
+extern const ADMItemSuite kAdmItemSuite;
+extern const ADMListSuite kAdmListSuite;
+extern const ADMEntrySuite kAdmEntrySuite;
+extern const ADMTrackerSuite kAdmTrackerSuite;
+extern const ADMNotifierSuite kAdmNotifierSuite;
+extern const ADMIconSuite kAdmIconSuite;
 
 namespace {
 
@@ -49,6 +66,21 @@ const SuiteEntry kSuites[] = {
     {kAISwatchListSuite, kAISwatchListSuiteVersion, &kSwatchListSuite},
     {kAIArtStyleSuite, kAIArtStyleSuiteVersion, &kArtStyleSuite},
     {kAIMdMemorySuite, kAIMdMemorySuiteVersion, &kMdMemorySuite},
+    {kSPBlocksSuite, kSPBlocksSuiteVersion, &kBlocksSuite},
+    {kSPAccessSuite, kSPAccessSuiteVersion, &kAccessSuite},
+    {kSPPluginsSuite, kSPPluginsSuiteVersion, &kPluginsSuite},
+    {kAITagSuite, kAITagSuiteVersion, &kTagSuite},
+    {kAIMatchingArtSuite, kAIMatchingArtSuiteVersion, &kMatchingArtSuite},
+    {kAIFilterSuite, kAIFilterSuiteVersion, &kFilterSuite},
+    {kAIMenuSuite, kAIMenuSuiteVersion, &kMenuSuite},
+    {kADMBasicSuite, kADMBasicSuiteVersion, &kAdmBasicSuite},
+    {kADMDialogSuite, kADMDialogSuiteVersion, &kAdmDialogSuite},
+    {kADMItemSuite, kADMItemSuiteVersion, &kAdmItemSuite},
+    {kADMIconSuite, kADMIconSuiteVersion, &kAdmIconSuite},
+    {kADMNotifierSuite, kADMNotifierSuiteVersion, &kAdmNotifierSuite},
+    {kADMListSuite, kADMListSuiteVersion, &kAdmListSuite},
+    {kADMEntrySuite, kADMEntrySuiteVersion, &kAdmEntrySuite},
+    {kADMTrackerSuite, kADMTrackerSuiteVersion, &kAdmTrackerSuite},
 };
 
 }  // namespace

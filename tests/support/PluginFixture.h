@@ -13,10 +13,10 @@ class PluginFixture : public ::testing::Test {
 protected:
     explicit PluginFixture(uint64_t seed = 42) : host(studio::Document::makeDefault(), seed)
     {
-        if (AcquireSuitePointers(host.basicSuite())) ADD_FAILURE() << "could not bind the plug-in's suites";
+        if (AcquireSuites(host.basicSuite())) ADD_FAILURE() << "could not bind the plug-in's suites";
         host.beginUndoContext();
     }
-    ~PluginFixture() override { ReleaseSuitePointers(); }
+    ~PluginFixture() override { ReleaseSuites(host.basicSuite()); }
 
     studio::Document& doc() { return host.document(); }
     // All art of every layer, bottom first.
