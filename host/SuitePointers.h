@@ -26,4 +26,9 @@ extern const AISwatchListSuite* sAISwatchList;
 extern const AIArtStyleSuite* sAIArtStyle;
 extern const AILayerSuite* sAILayer;
 
+// Fills the pointers above from the basic suite, stopping at the first failure.
+AIErr AcquireSuitePointers(const SPBasicSuite* basic);
+// Gives every held suite back and nulls its pointer.
+void ReleaseSuitePointers();
+
 #endif

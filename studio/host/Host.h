@@ -1,0 +1,76 @@
+// One running host: the document and the services the plug-in reaches through
+// its suites. The suites' C functions talk to the active host.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sdk/SPBasic.h"
+#include "studio/document/Document.h"
+#include "studio/host/FaultInjector.h"
+#include "studio/host/RandomSource.h"
+
+namespace studio {
+
+class Host {
+public:
+    // The new host becomes the active one until it is destroyed.
+    Host(Document document, uint64_t seed);
+    ~Host();
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    // The active host; throws std::logic_error when there is none.
+    static Host& active();
+    // The active host or null.
+    static Host* current();
+
+    Document& document() { return document_; }
+    const Document& document() const { return document_; }
+    // Replaces the document (loading a file); the undo history goes with the old one.
+    void setDocument(Document document) { document_ = std::move(document); }
+    RandomSource& random() { return random_; }
+    FaultInjector& faults() { return faults_; }
+
+    // The basic suite handed to the plug-in: acquires and releases every suite by name and version.
+    const SPBasicSuite* basicSuite() const;
+    // How many times each suite is held now, by name.
+    const std::map<std::string, int>& heldSuites() const { return held_; }
+    // Every suite acquired at least once, in first-acquisition order.
+    const std::vector<std::string>& acquiredSuites() const { return acquired_; }
+
+    // Starts the undo context of a filter run.
+    void beginUndoContext() { document_.beginUndoContext(); }
+    int redraws() const { return redraws_; }
+
+    // Pattern, gradient and custom colours cross the suites as ids into this table.
+    int32_t internNamedColor(const Color& color);
+    const Color* namedColor(int32_t id) const;
+
+    // Memory handles (the parameter record lives in one).
+    AIMdMemoryHandle newHandle(size_t size);
+    std::vector<unsigned char>* handleBytes(AIMdMemoryHandle handle);
+    void disposeHandle(AIMdMemoryHandle handle);
+
+    // Called by the suite functions.
+    int32_t acquire(const char* name, int32_t version, const void** suite);
+    int32_t release(const char* name, int32_t version);
+    void noteRedraw() { ++redraws_; }
+
+private:
+    Document document_;
+    RandomSource random_;
+    FaultInjector faults_;
+    std::map<std::string, int> held_;
+    std::vector<std::string> acquired_;
+    std::vector<Color> namedColors_;
+    std::map<uintptr_t, std::unique_ptr<std::vector<unsigned char>>> handles_;
+    uintptr_t nextHandle_ = 1;
+    int redraws_ = 0;
+    Host* previous_ = nullptr;
+};
+
+}  // namespace studio
