@@ -412,8 +412,15 @@ AIErr DrawLine(const FocaraParams* record, const RunValues* values, const RunSta
     if (err) return err;
     (void)sAIPath->SetPathSegmentCount(path, 0); // result ignored: the new path is empty
 
-    LineShapeInputs shape = {path, run->shapeStyle, line->center, line->distance, line->length, line->width,
-                             line->pull, values->pullFactor, record->randomInterpolation};
+    LineShapeInputs shape = {.path = path,
+                             .style = run->shapeStyle,
+                             .center = line->center,
+                             .distance = line->distance,
+                             .length = line->length,
+                             .width = line->width,
+                             .pull = line->pull,
+                             .pullFactor = values->pullFactor,
+                             .randomPull = record->randomInterpolation};
     err = WriteLineShape(&shape);
     if (err) return err;
 
@@ -421,10 +428,20 @@ AIErr DrawLine(const FocaraParams* record, const RunValues* values, const RunSta
     err = sAITransformArt->TransformArt(path, &line->matrix, 1.0f, kTransformObjects);
     if (err) return err;
 
-    LineStyleInputs style = {record, path, line->midpointRatio, run->setFillOffset, set->lineFillOffset,
-                             line->tilt, line->scaleHorizontal, line->scaleVertical, set->index,
-                             values->swatchCount, values->namedStyleCount, values->halfTurn,
-                             values->sketchStrokeWeight, &set->swatchCursor};
+    LineStyleInputs style = {.record = record,
+                             .path = path,
+                             .midpointRatio = line->midpointRatio,
+                             .setFillOffset = run->setFillOffset,
+                             .lineFillOffset = set->lineFillOffset,
+                             .tilt = line->tilt,
+                             .scaleHorizontal = line->scaleHorizontal,
+                             .scaleVertical = line->scaleVertical,
+                             .setIndex = set->index,
+                             .swatchCount = values->swatchCount,
+                             .namedStyleCount = values->namedStyleCount,
+                             .halfTurn = values->halfTurn,
+                             .sketchStrokeWeight = values->sketchStrokeWeight,
+                             .swatchCursor = &set->swatchCursor};
     return StyleLine(&style);
 }
 

@@ -151,12 +151,17 @@ constexpr LineShape kLineShapes[kLineShapeCount] = {
     /* 54 */ {" Mid", 5, {A(0, 0), A(F(1, 3), +1), A(F(1, 2), 0), A(F(2, 3), +1), A(1, 0)}},
 };
 
-// Every row lists exactly its anchor count of anchors.
+constexpr bool IsListed(ShapePoint point) { return point.a.den != 0 && point.b.den != 0; }
+
+// Every row lists exactly its anchor count of anchors, each with both handles.
 constexpr bool RowsMatchTheirCounts()
 {
     for (const LineShape& shape : kLineShapes)
-        for (int32_t i = 0; i < kLineShapeMaxAnchors; i++)
-            if ((shape.anchors[i].p.a.den != 0) != (i < shape.anchorCount)) return false;
+        for (int32_t i = 0; i < kLineShapeMaxAnchors; i++) {
+            const ShapeAnchor& anchor = shape.anchors[i];
+            bool listed = IsListed(anchor.p) && IsListed(anchor.in) && IsListed(anchor.out);
+            if (listed != (i < shape.anchorCount)) return false;
+        }
     return true;
 }
 static_assert(RowsMatchTheirCounts(), "a shape row lists a different number of anchors than its count");
