@@ -13,7 +13,7 @@ SPPluginRef pluginRef(const PluginRunner* runner)
 }
 }  // namespace
 
-PluginRunner::PluginRunner(Host& host, PluginMainProc entry) : host_(host), entry_(entry)
+PluginRunner::PluginRunner(Host& host, SPPluginMainProc entry) : host_(host), entry_(entry)
 {
     if (!entry_) throw std::invalid_argument("the plug-in has no entry point");
 }

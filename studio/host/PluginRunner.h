@@ -17,7 +17,7 @@ class PluginRunner {
 public:
     // The plug-in behind entry answers messages about host's document. The
     // runner neither loads nor unloads the library.
-    PluginRunner(Host& host, PluginMainProc entry);
+    PluginRunner(Host& host, SPPluginMainProc entry);
     // Sends "Shutdown" if the plug-in was started and not shut down.
     ~PluginRunner();
     PluginRunner(const PluginRunner&) = delete;
@@ -54,7 +54,7 @@ private:
     SPMessageData header();
 
     Host& host_;
-    PluginMainProc entry_;
+    SPPluginMainProc entry_;
     void* globals_ = nullptr;  // the globals slot the host keeps for the plug-in
     AIMdMemoryHandle parameters_ = nullptr;
     bool started_ = false;
