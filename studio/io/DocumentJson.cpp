@@ -358,30 +358,30 @@ Document readDocument(const json& root, std::optional<uint64_t>* seed)
 
 // nlohmann keeps the last of two equal member names silently; a document
 // that names a member twice is refused instead, so no value is lost unseen.
-class DuplicateMemberCheck {
+// A separate SAX pass over text already known to parse: nlohmann's parse
+// callbacks take quadratic time on long arrays.
+class DuplicateMemberCheck : public nlohmann::json_sax<json> {
 public:
-    bool operator()(int /*depth*/, json::parse_event_t event, json& parsed)
+    bool null() override { return elementDone(); }
+    bool boolean(bool) override { return elementDone(); }
+    bool number_integer(number_integer_t) override { return elementDone(); }
+    bool number_unsigned(number_unsigned_t) override { return elementDone(); }
+    bool number_float(number_float_t, const string_t&) override { return elementDone(); }
+    bool string(string_t&) override { return elementDone(); }
+    bool binary(binary_t&) override { return elementDone(); }
+    bool start_object(std::size_t) override { return start(false); }
+    bool start_array(std::size_t) override { return start(true); }
+    bool end_object() override { return end(); }
+    bool end_array() override { return end(); }
+    bool key(string_t& key) override
     {
-        switch (event) {
-        case json::parse_event_t::object_start: frames_.push_back({false, 0, {}}); break;
-        case json::parse_event_t::array_start: frames_.push_back({true, 0, {}}); break;
-        case json::parse_event_t::key: {
-            Frame& frame = frames_.back();
-            const std::string& key = parsed.get_ref<const std::string&>();
-            if (std::find(frame.keys.begin(), frame.keys.end(), key) != frame.keys.end())
-                throw DocumentFormatError(pathTo(key), "this member appears twice");
-            frame.keys.push_back(key);
-            break;
-        }
-        case json::parse_event_t::object_end:
-        case json::parse_event_t::array_end:
-            frames_.pop_back();
-            elementDone();
-            break;
-        case json::parse_event_t::value: elementDone(); break;
-        }
+        Frame& frame = frames_.back();
+        if (std::find(frame.keys.begin(), frame.keys.end(), key) != frame.keys.end())
+            throw DocumentFormatError(pathTo(key), "this member appears twice");
+        frame.keys.push_back(key);
         return true;
     }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override { return false; }
 
 private:
     struct Frame {
@@ -390,9 +390,20 @@ private:
         std::vector<std::string> keys;  // objects hold few members: a list beats a set
     };
 
-    void elementDone()
+    bool start(bool array)
+    {
+        frames_.push_back({array, 0, {}});
+        return true;
+    }
+    bool end()
+    {
+        frames_.pop_back();
+        return elementDone();
+    }
+    bool elementDone()
     {
         if (!frames_.empty() && frames_.back().array) ++frames_.back().index;
+        return true;
     }
 
     std::string pathTo(const std::string& key) const
@@ -411,14 +422,18 @@ private:
 
 json parseStrict(std::string_view text)
 {
+    json root;
     try {
-        return json::parse(text.begin(), text.end(), DuplicateMemberCheck{});
+        root = json::parse(text.begin(), text.end());
     } catch (const json::exception& e) {
         // Drop nlohmann's "[json.exception.parse_error.101] " tag.
         std::string what = e.what();
         size_t tag = what.find("] ");
         throw DocumentFormatError({}, "malformed JSON: " + (tag == std::string::npos ? what : what.substr(tag + 2)));
     }
+    DuplicateMemberCheck check;
+    json::sax_parse(text.begin(), text.end(), &check);
+    return root;
 }
 
 // Writing
@@ -434,15 +449,15 @@ public:
         string(kFormatName);
         out_ += ",\n  \"version\": " + std::to_string(kFormatVersion);
         out_ += ",\n  \"page\": {\"width\": ";
-        appendNumber(out_, doc.page.width);
+        number(doc.page.width);
         out_ += ", \"height\": ";
-        appendNumber(out_, doc.page.height);
+        number(doc.page.height);
         out_ += "},\n  \"colorModel\": ";
         string(doc.colorModel == ColorModel::Gray ? "gray" : doc.colorModel == ColorModel::Cmyk ? "cmyk" : "rgb");
         out_ += ",\n  \"view\": {\"center\": ";
         point(doc.view.center);
         out_ += ", \"zoom\": ";
-        appendNumber(out_, doc.view.zoom);
+        number(doc.view.zoom);
         out_ += "},\n  \"currentStyle\": ";
         style(doc.currentStyle);
         out_ += ",\n  \"swatches\": ";
@@ -460,7 +475,7 @@ public:
             out_ += ", \"style\": ";
             style(g.style);
             out_ += ", \"opacity\": ";
-            appendNumber(out_, g.opacity);
+            number(g.opacity);
             out_ += '}';
         });
         if (seed) out_ += ",\n  \"seed\": " + std::to_string(*seed);
@@ -496,14 +511,16 @@ private:
         out_ += ']';
     }
 
+    void number(float value) { appendJsonNumber(out_, value); }
+
     void string(std::string_view text) { out_ += json(text).dump(-1, ' ', false, json::error_handler_t::replace); }
 
     void point(AIRealPoint p)
     {
         out_ += '[';
-        appendNumber(out_, p.h);
+        number(p.h);
         out_ += ", ";
-        appendNumber(out_, p.v);
+        number(p.v);
         out_ += ']';
     }
 
@@ -514,7 +531,7 @@ private:
         out_ += ", \"values\": [";
         for (size_t i = 0; i < c.count; ++i) {
             if (i) out_ += ", ";
-            appendNumber(out_, c.values[i]);
+            number(c.values[i]);
         }
         out_ += ']';
         if (c.named()) {
@@ -535,7 +552,7 @@ private:
         out_ += ", \"stroke\": ";
         color(s.stroke);
         out_ += ", \"strokeWidth\": ";
-        appendNumber(out_, s.strokeWidth);
+        number(s.strokeWidth);
         out_ += '}';
     }
 
@@ -556,7 +573,7 @@ private:
         out_ += ", \"style\": ";
         style(art.style);
         out_ += ", \"opacity\": ";
-        appendNumber(out_, art.opacity);
+        number(art.opacity);
         out_ += ", \"graphicStyle\": ";
         if (art.graphicStyle) string(*art.graphicStyle);
         else out_ += "null";

@@ -18,6 +18,16 @@ inline void appendNumber(std::string& out, float value)
     out.append(buffer, result.ptr);
 }
 
+// JSON readers take "-0" for the integer 0; "-0.0" keeps the sign.
+inline void appendJsonNumber(std::string& out, float value)
+{
+    if (value == 0 && std::signbit(value)) {
+        out += "-0.0";
+        return;
+    }
+    appendNumber(out, value);
+}
+
 inline std::string numberText(float value)
 {
     std::string out;

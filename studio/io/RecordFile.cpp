@@ -190,7 +190,7 @@ std::string recordToJson(const FocaraParams& record)
         first = false;
         out += nlohmann::json(field.name).dump();
         out += ": ";
-        if (field.type == kParamReal) appendNumber(out, realAt(record, field));
+        if (field.type == kParamReal) appendJsonNumber(out, realAt(record, field));
         else out += std::to_string(intAt(record, field));
     }
     out += "\n}\n";
