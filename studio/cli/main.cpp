@@ -17,7 +17,7 @@ int main(int argc, char** argv)
 {
     using namespace studio::cli;
 
-    CLI::App app{"Focara draws focus lines: bursts of closed vector paths radiating from a centre."};
+    CLI::App app{"Focara draws focus lines: bursts of closed vector paths radiating from a centre.", "focara"};
     app.require_subcommand(1);
 
     RenderOptions render;
@@ -42,7 +42,7 @@ int main(int argc, char** argv)
     CLI::App* paramsCommand = app.add_subcommand("params", "Show or make parameter records (.rec files).");
     paramsCommand->require_subcommand(1);
     CLI::App* showCommand = paramsCommand->add_subcommand("show", "Print a record's fields by name as JSON.");
-    showCommand->add_option("file", showFile, "Record file")->type_name("REC.rec")->required();
+    showCommand->add_option("record", showFile, "Record file")->type_name("REC.rec")->required();
     CLI::App* makeCommand = paramsCommand->add_subcommand("make", "Write the default record plus changes.");
     makeCommand->add_option("--doc", makeDoc, "Document whose view centre is the default zoom centre")
         ->type_name("DOC.json");
