@@ -2,7 +2,9 @@
 // missing, and refusals that name the offending member.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
+#include <ostream>
 #include <limits>
 
 #include "studio/io/DocumentJson.h"
@@ -198,6 +200,26 @@ std::string manySegments(size_t n)
     return text + "]}]}]}";
 }
 
+// Plain ASCII, so that test listings stay readable text.
+void PrintTo(const Refusal& row, std::ostream* os)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    for (const char* c = row.json; *c; ++c) {
+        auto byte = static_cast<unsigned char>(*c);
+        if (byte >= 0x20 && byte < 0x7f) *os << *c;
+        else *os << "\\x" << kHex[byte >> 4] << kHex[byte & 15];
+    }
+}
+
+// Stable test names: the row number and the member it is about.
+std::string refusalName(const ::testing::TestParamInfo<Refusal>& info)
+{
+    std::string name = "Row" + std::to_string(info.index);
+    if (*info.param.member) name += "_";
+    for (const char* c = info.param.member; *c; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+    return name;
+}
+
 }  // namespace
 
 class DocumentJsonRefusal : public ::testing::TestWithParam<Refusal> {};
@@ -271,7 +293,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{R"({"layers": [{"art": [{"segments": [{"corner": "yes"}]}]}]})",
                 "layers[0].art[0].segments[0].corner", "true or false"},
         Refusal{R"({"view": {"zoom": 1, "zoom": 2}})", "view.zoom", "twice"},
-        Refusal{R"({"layers": [{}, {"name": "A", "art": [], "name": "B"}]})", "layers[1].name", "twice"}));
+        Refusal{R"({"layers": [{}, {"name": "A", "art": [], "name": "B"}]})", "layers[1].name", "twice"}),
+    refusalName);
 
 TEST(DocumentJson, PathsAreLimitedToWhatTheSuitesCanCount)
 {
