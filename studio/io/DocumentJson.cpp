@@ -24,6 +24,10 @@ namespace {
 constexpr const char* kFormatName = "focara-document";
 constexpr int kFormatVersion = 1;
 constexpr size_t kMaxSegments = 32767;  // the suites count a path's segments in 16 bits
+// Colour components an input may hold. Documents the plug-in draws must read
+// back: should it ever store components outside this range, widen it here.
+constexpr float kComponentMin = 0;
+constexpr float kComponentMax = 1;
 
 // Reading
 // -------
@@ -193,7 +197,8 @@ Color readColor(const json& value, const Where& where, const Color& base)
                            colorKindName(color.kind) + "\", found " + std::to_string(values->size()));
         color.count = static_cast<uint8_t>(values->size());
         color.values = {};
-        for (size_t i = 0; i < values->size(); ++i) color.values[i] = readInRange((*values)[i], Where{&at, nullptr, i}, 0, 1);
+        for (size_t i = 0; i < values->size(); ++i)
+            color.values[i] = readInRange((*values)[i], Where{&at, nullptr, i}, kComponentMin, kComponentMax);
     }
     if (const json* name = member(value, "name")) {
         Where at{&where, "name"};
