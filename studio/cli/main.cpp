@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "studio/cli/Commands.h"
+#include "studio/cli/StudioCommand.h"
 #include "studio/io/Files.h"
 
 namespace {
@@ -62,6 +63,20 @@ int main(int argc, char** argv)
         app.add_subcommand("info", "Print the plug-in's property list, its filter and the suites it acquires.");
     infoCommand->add_option("--plugin", infoPlugin, "The plug-in library")->type_name("PATH");
 
+    StudioCommandOptions studioOptions;
+    std::string studioDoc, studioSeed, studioPlugin;
+    CLI::App* studioCommand = app.add_subcommand(
+        "studio", "Serve the studio on 127.0.0.1: the document, the Filter menu and the dialog in a web page.");
+    studioCommand->add_option("--doc", studioDoc, "Document to start from (JSON); default: the built-in document")
+        ->type_name("DOC.json");
+    studioCommand->add_option("--port", studioOptions.port, "Port on 127.0.0.1; default 8400, 0 for any free port")
+        ->type_name("P")
+        ->check(CLI::Range(0, 65535));
+    studioCommand->add_option("--seed", studioSeed, "Seed of the host's random numbers; default: from the clock")
+        ->type_name("N");
+    studioCommand->add_option("--plugin", studioPlugin, "The plug-in library; default: Vexo_Zoom.aip beside focara")
+        ->type_name("PATH");
+
     auto optionalPath = [](CLI::App* command, const std::string& value) {
         return command->count("--plugin") ? std::optional<std::filesystem::path>(value) : std::nullopt;
     };
@@ -83,6 +98,11 @@ int main(int argc, char** argv)
             render.plugin = optionalPath(renderCommand, plugin);
             render.output = output;
             studio::cli::render(render);
+        } else if (studioCommand->parsed()) {
+            if (studioCommand->count("--doc")) studioOptions.doc = studioDoc;
+            if (studioCommand->count("--seed")) studioOptions.seed = parseSeed(studioSeed);
+            studioOptions.plugin = optionalPath(studioCommand, studioPlugin);
+            studio::cli::studioCommand(studioOptions);
         } else if (showCommand->parsed()) {
             showParams(showFile);
         } else if (makeCommand->parsed()) {

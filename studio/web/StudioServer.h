@@ -1,0 +1,79 @@
+// focara studio: a web server on 127.0.0.1 that serves the studio page and
+// its API, with one host thread (StudioSession) behind it.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include "studio/document/Document.h"
+#include "studio/io/Files.h"
+#include "studio/web/Presence.h"
+#include "studio/web/RequestQueue.h"
+
+namespace httplib {
+class Server;
+}
+
+namespace studio::web {
+
+struct StudioOptions {
+    Document document;
+    uint64_t seed = 0;
+    std::filesystem::path plugin;
+    // A page's dialog is cancelled after this long without its heartbeat.
+    std::chrono::milliseconds heartbeatTimeout{5000};
+    // How long an HTTP handler waits for the host thread.
+    std::chrono::milliseconds replyTimeout{120000};
+};
+
+// The port cannot be had: what() is one line naming it.
+class PortTakenError : public InputError {
+public:
+    using InputError::InputError;
+};
+
+class StudioServer {
+public:
+    // Starts the host thread and the plug-in; throws InputError when the
+    // plug-in cannot be loaded.
+    explicit StudioServer(StudioOptions options);
+    // Stops everything (see stop()).
+    ~StudioServer();
+    StudioServer(const StudioServer&) = delete;
+    StudioServer& operator=(const StudioServer&) = delete;
+
+    // Binds 127.0.0.1:port (0: any free port) and returns the port; throws PortTakenError.
+    int bind(int port);
+    // Serves until stop(); returns at once when stop() came first.
+    void run();
+    // Cancels a dialog that is open (the document and the record stay as
+    // they were), shuts the plug-in down, answers what is waiting and stops
+    // serving. Safe from any thread, more than once.
+    void stop();
+
+    static constexpr const char* kAddress = "127.0.0.1";
+    static constexpr int kDefaultPort = 8400;
+
+private:
+    void routes();
+
+    RequestQueue queue_;
+    Presence presence_;
+    std::chrono::milliseconds replyTimeout_;
+    std::thread hostThread_;
+    std::unique_ptr<httplib::Server> http_;
+    int port_ = 0;
+    std::mutex stopMutex_;  // held through stop()
+    std::mutex lifecycle_;  // guards the two flags
+    bool stopping_ = false;
+    bool serving_ = false;
+};
+
+}  // namespace studio::web

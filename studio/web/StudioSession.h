@@ -1,0 +1,102 @@
+// The studio's host thread: the host, the loaded plug-in, the document with
+// its history of filter runs, and the modal dialogs open now. The plug-in and
+// its suites are not thread-safe, so everything here runs on that one thread;
+// HTTP handlers only post requests (RequestQueue) and wait for the answers.
+//
+// The session acts as the user in every modal dialog the plug-in opens: its
+// modal loop serves the page's requests, each dialog action in the action
+// language of the scripted driver. Every served request is answered when the
+// host thread waits for the user again (an open dialog, or idle), with the
+// state as it is then, so a change is answered with its new preview.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "studio/cli/FilterRun.h"
+#include "studio/host/Host.h"
+#include "studio/web/Presence.h"
+#include "studio/web/RequestQueue.h"
+
+namespace studio::web {
+
+enum class DocumentFormat { Json, Svg, Png, Pdf };
+
+class StudioSession : private UiDriver {
+public:
+    // Loads and starts the plug-in; throws InputError when it cannot be loaded.
+    StudioSession(Document document, uint64_t seed, const std::filesystem::path& plugin, RequestQueue& queue,
+                  Presence& presence, std::chrono::milliseconds heartbeatTimeout);
+    ~StudioSession() override;
+    StudioSession(const StudioSession&) = delete;
+    StudioSession& operator=(const StudioSession&) = delete;
+
+    // Serves requests until the queue is closed; a dialog open then is cancelled.
+    void serve();
+
+    // The work of the requests. Each refuses what a person could not do
+    // either: a second dialog over an open one, an action with no dialog open.
+    Outcome runFilter(const std::string& client);
+    Outcome showAbout(const std::string& client);
+    // One action in the innermost open dialog ("set 11 50", "ok", ...).
+    Outcome act(const std::string& action);
+    Outcome undo();
+    Outcome redo();
+    // Replaces the document with a JSON document; the one it replaces can be had back with undo.
+    Outcome open(const std::string& json);
+    // The document as a file to save, or (attachment false) the preview the page shows.
+    Outcome document(DocumentFormat format, bool attachment);
+    Outcome nothing() { return {}; }
+
+private:
+    struct Slot;
+    struct OpenDialog;
+    class Running;
+
+    void runModal(Dialog& dialog) override;
+    // Serves one request, or waits a little; false once the queue is closed.
+    bool serveOne(Dialog* modal);
+    void answerServed();
+    void publish();
+    nlohmann::json state(uint64_t since) const;
+    void cancelDialog(Dialog& dialog);
+    std::string applyAction(Dialog& dialog, const std::string& action);
+    void keepForUndo(Document before);
+    bool busy() const { return running_; }
+
+    Host host_;
+    uint64_t seed_;
+    cli::PluginSession plugin_;
+    RequestQueue& queue_;
+    Presence& presence_;
+    std::chrono::milliseconds heartbeatTimeout_;
+
+    std::vector<Document> undo_;
+    std::vector<Document> redo_;
+    bool running_ = false;   // a filter or the About box runs
+    std::string runOwner_;   // the page that started it
+
+    std::vector<std::shared_ptr<Slot>> served_;  // served, not yet answered
+    std::vector<OpenDialog> dialogs_;            // open now, innermost last
+
+    // What the page has seen: every published change gets the next revision.
+    uint64_t revision_ = 0;
+    uint64_t serial_ = 0;  // dialogs opened so far
+    struct Fingerprint {
+        int redraws = 0;
+        size_t journal = 0, art = 0;
+        float zoom = 0, centerX = 0, centerY = 0;
+        bool operator==(const Fingerprint&) const = default;
+    } fingerprint_;
+    uint64_t documentVersion_ = 1;
+    bool documentReplaced_ = false;
+    std::vector<std::pair<uint64_t, std::string>> alerts_;  // by revision
+    size_t alertsSeen_ = 0;
+};
+
+}  // namespace studio::web

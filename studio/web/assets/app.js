@@ -1,0 +1,787 @@
+// Focara Studio: the page of `focara studio`. It keeps no document of its own:
+// the server's host thread holds the document and the plug-in's dialogs, and
+// this page draws what it is told (the dialogs item by item, the document as
+// SVG) and sends every user change as one dialog action.
+'use strict';
+
+const clientId = (crypto.randomUUID ? crypto.randomUUID() : String(Math.random()).slice(2));
+const $ = (selector) => document.querySelector(selector);
+
+const S = {
+  since: 0,            // the state revision this page has applied
+  state: null,
+  dialogs: new Map(),  // serial -> dialog view
+  docVersion: 0,       // the newest document version the server told of
+  shownVersion: 0,     // the version the sheet shows
+  local: 1,            // the page's own zoom on top of the view's zoom
+  pan: null,           // sheet offset in canvas pixels; null: centre the view
+  pick: null,          // the pick button waiting for a click on the page
+  viewKey: '',
+};
+
+// Preview timings, newest last: milliseconds from a change to its preview on the page.
+window.focaraTimings = [];
+let changeStarted = null;
+
+// ---- Requests. Everything that changes or reads the state goes through one
+// queue, one request at a time; a queued value change of the same item is
+// replaced by the newer one, so a preview nobody will see is never asked for.
+
+const queue = [];
+let inFlight = false;
+let busyTimer = null;
+
+function enqueue(method, path, body = null, key = null) {
+  if (key) {
+    const last = queue[queue.length - 1];
+    if (last && last.key === key) {
+      last.body = body;
+      return last.done;
+    }
+  }
+  const entry = { method, path, body, key };
+  entry.done = new Promise((resolve) => { entry.resolve = resolve; });
+  queue.push(entry);
+  pump();
+  return entry.done;
+}
+
+async function pump() {
+  if (inFlight || queue.length === 0) return;
+  const entry = queue.shift();
+  inFlight = true;
+  updateBusy();
+  let result;
+  try {
+    result = await request(entry.method, entry.path, entry.body);
+  } catch (e) {
+    result = { ok: false, error: `The studio does not answer (${e.message}).` };
+    setStatus('The studio does not answer. Is focara studio still running?');
+  }
+  inFlight = false;
+  updateBusy();
+  entry.resolve(result);
+  if (queue.length) pump(); else refreshPreview();
+}
+
+async function request(method, path, body) {
+  const url = `${path}${path.includes('?') ? '&' : '?'}client=${clientId}&since=${S.since}`;
+  const init = { method };
+  if (body !== null) { init.body = body; init.headers = { 'Content-Type': 'text/plain' }; }
+  const res = await fetch(url, init);
+  let json;
+  try { json = await res.json(); } catch { json = { ok: false, error: `${res.status} ${res.statusText}` }; }
+  if (!json.superseded && typeof json.revision === 'number') applyState(json);
+  return json;
+}
+
+function updateBusy() {
+  clearTimeout(busyTimer);
+  const busy = inFlight || previewLoading;
+  if (!busy) {
+    document.body.classList.remove('busy');
+    $('#busy').hidden = true;
+    $('#sheet').setAttribute('aria-busy', 'false');
+    return;
+  }
+  // Quick answers do not flash the busy state.
+  busyTimer = setTimeout(() => {
+    document.body.classList.add('busy');
+    $('#busy').hidden = false;
+    $('#sheet').setAttribute('aria-busy', 'true');
+  }, 150);
+}
+
+// ---- State
+
+function applyState(state) {
+  S.state = state;
+  S.since = state.revision;
+  S.docVersion = Math.max(S.docVersion, state.document.version);
+  buildFilterMenu(state.filters);
+  syncDialogs(state.dialogs);
+  updateMenus();
+  updateStatus();
+  layoutSheet();
+  for (const text of state.alerts) messageBox(S.state.filters[0]?.title.replace(/\.\.\.$/, '') || 'Focara', text);
+}
+
+// ---- The document
+
+let previewLoading = false;
+
+async function refreshPreview() {
+  if (previewLoading || inFlight || queue.length || S.docVersion <= S.shownVersion) return;
+  previewLoading = true;
+  updateBusy();
+  try {
+    const res = await fetch('/api/document.svg');
+    const version = Number(res.headers.get('X-Document-Version')) || S.docVersion;
+    const text = await res.text();
+    S.docVersion = Math.max(S.docVersion, version);
+    // Superseded while it was on its way: drop it, the newer one follows.
+    if (res.ok && version >= S.docVersion && !queue.length && !inFlight) showSvg(text, version);
+  } catch {
+    setStatus('The studio does not answer. Is focara studio still running?');
+  } finally {
+    previewLoading = false;
+    updateBusy();
+  }
+  if (S.docVersion > S.shownVersion && !queue.length && !inFlight) refreshPreview();
+}
+
+function showSvg(text, version) {
+  const sheet = $('#sheet');
+  sheet.innerHTML = text.replace(/^<\?xml[^>]*>\s*/, '');
+  S.shownVersion = version;
+  layoutSheet();
+  updateStatus();
+  if (changeStarted !== null) {
+    window.focaraTimings.push(performance.now() - changeStarted);
+    changeStarted = null;
+  }
+}
+
+function displayScale() {
+  return (S.state ? S.state.document.view.zoom : 1) * S.local;
+}
+
+// The page drawn at the view's zoom; until the user pans, the view's centre
+// lies in the middle of the canvas.
+function layoutSheet() {
+  if (!S.state) return;
+  const { page, view } = S.state.document;
+  const scale = displayScale();
+  const canvas = $('#canvas').getBoundingClientRect();
+  const key = `${view.zoom}|${view.center}|${page.width}|${page.height}`;
+  if (key !== S.viewKey) { S.viewKey = key; S.pan = null; }
+  if (!S.pan) {
+    S.pan = { x: canvas.width / 2 - view.center[0] * scale, y: canvas.height / 2 - (page.height - view.center[1]) * scale };
+  }
+  const sheet = $('#sheet');
+  sheet.style.width = `${page.width * scale}px`;
+  sheet.style.height = `${page.height * scale}px`;
+  sheet.style.transform = `translate(${S.pan.x}px, ${S.pan.y}px)`;
+  const svg = sheet.querySelector('svg');
+  if (svg) {
+    svg.setAttribute('width', page.width * scale);
+    svg.setAttribute('height', page.height * scale);
+  }
+  $('#zoom-text').textContent = `${Math.round(scale * 100)}%`;
+}
+
+function zoomAt(factor, clientX, clientY) {
+  if (!S.state) return;
+  const before = displayScale();
+  S.local = Math.min(64, Math.max(0.02, S.local * factor));
+  const after = displayScale();
+  const canvas = $('#canvas').getBoundingClientRect();
+  const cx = (clientX ?? canvas.left + canvas.width / 2) - canvas.left;
+  const cy = (clientY ?? canvas.top + canvas.height / 2) - canvas.top;
+  S.pan = { x: cx - (cx - S.pan.x) * (after / before), y: cy - (cy - S.pan.y) * (after / before) };
+  layoutSheet();
+}
+
+function fitPage() {
+  if (!S.state) return;
+  const { page, view } = S.state.document;
+  const canvas = $('#canvas').getBoundingClientRect();
+  const fit = Math.min((canvas.width - 40) / page.width, (canvas.height - 40) / page.height);
+  S.local = fit / view.zoom;
+  const scale = displayScale();
+  S.pan = { x: (canvas.width - page.width * scale) / 2, y: (canvas.height - page.height * scale) / 2 };
+  layoutSheet();
+}
+
+// The artwork point under a click: points, y up from the bottom of the page.
+function artworkPoint(event) {
+  const rect = $('#sheet').getBoundingClientRect();
+  const scale = displayScale();
+  const page = S.state.document.page;
+  return [(event.clientX - rect.left) / scale, page.height - (event.clientY - rect.top) / scale];
+}
+
+function setupCanvas() {
+  const canvas = $('#canvas');
+  let drag = null;
+  canvas.addEventListener('pointerdown', (event) => {
+    if (S.pick) {
+      if (event.button !== 0) return;
+      const [x, y] = artworkPoint(event);
+      const id = S.pick;
+      endPick();
+      dialogAction(`pick ${id} ${x.toFixed(2)} ${y.toFixed(2)}`, `pick ${id}`);
+      return;
+    }
+    if (event.button !== 0 && event.button !== 1) return;
+    drag = { x: event.clientX, y: event.clientY, pan: { ...S.pan } };
+    canvas.setPointerCapture(event.pointerId);
+    canvas.classList.add('panning');
+  });
+  canvas.addEventListener('pointermove', (event) => {
+    if (!drag) return;
+    S.pan = { x: drag.pan.x + event.clientX - drag.x, y: drag.pan.y + event.clientY - drag.y };
+    layoutSheet();
+  });
+  const endDrag = () => { drag = null; canvas.classList.remove('panning'); };
+  canvas.addEventListener('pointerup', endDrag);
+  canvas.addEventListener('pointercancel', endDrag);
+  canvas.addEventListener('wheel', (event) => {
+    event.preventDefault();
+    zoomAt(Math.exp(-event.deltaY * 0.0015), event.clientX, event.clientY);
+  }, { passive: false });
+  $('#zoom-in').addEventListener('click', () => zoomAt(1.25));
+  $('#zoom-out').addEventListener('click', () => zoomAt(0.8));
+  $('#zoom-fit').addEventListener('click', fitPage);
+  $('#zoom-view').addEventListener('click', () => { S.local = 1; S.pan = null; layoutSheet(); });
+  window.addEventListener('resize', () => layoutSheet());
+}
+
+// ---- Dialogs, drawn from the host's live items
+
+const kindClass = (kind) => kind.replace(/ /g, '-');
+
+// "&OK" shows OK with its mnemonic underlined; "&&" is a plain "&".
+function setCaption(element, text) {
+  element.textContent = '';
+  const parts = text.split(/(&&|&.)/);
+  for (const part of parts) {
+    if (part === '&&') element.append('&');
+    else if (part.length === 2 && part[0] === '&') {
+      const u = document.createElement('u');
+      u.textContent = part[1];
+      element.append(u);
+    } else if (part) element.append(part);
+  }
+}
+
+function formatValue(item) {
+  return Number(item.value).toFixed(item.precision > 0 ? item.precision : 0);
+}
+
+function createItem(view, item) {
+  let el;
+  let input = null;
+  switch (item.kind) {
+    case 'spin edit':
+      el = input = document.createElement('input');
+      el.type = 'number';
+      el.step = item.precision > 0 ? 'any' : '1';
+      el.addEventListener('input', () => { el.dataset.dirty = '1'; });
+      el.addEventListener('change', () => commitSpinEdit(view, item.id));
+      break;
+    case 'check box': {
+      el = document.createElement('label');
+      input = document.createElement('input');
+      input.type = 'checkbox';
+      const text = document.createElement('span');
+      el.append(input, text);
+      input.addEventListener('change', () => dialogAction(`toggle ${item.id}`));
+      break;
+    }
+    case 'popup':
+      el = input = document.createElement('select');
+      el.addEventListener('change', () => dialogAction(`choose ${item.id} ${el.value}`, `choose ${item.id}`));
+      break;
+    case 'push button':
+      el = input = document.createElement('button');
+      el.type = 'button';
+      el.addEventListener('click', () => dialogAction(`click ${item.id}`));
+      break;
+    case 'picture button':
+      el = input = document.createElement('button');
+      el.type = 'button';
+      el.addEventListener('click', () => {
+        const model = view.items.get(item.id).model;
+        if (model.picks) startPick(view, item.id); else dialogAction(`click ${item.id}`);
+      });
+      break;
+    case 'frame':
+      el = document.createElement('div');
+      break;
+    default:
+      el = document.createElement('div');
+  }
+  el.classList.add('item', kindClass(item.kind));
+  el.dataset.itemId = item.id;
+  if (input && input !== el) input.dataset.itemId = item.id;
+  const entry = { el, input, model: {} };
+  view.items.set(item.id, entry);
+  view.client.append(el);
+  return entry;
+}
+
+function updateItem(view, item) {
+  const entry = view.items.get(item.id) || createItem(view, item);
+  const old = entry.model;
+  entry.model = item;
+  const { el, input } = entry;
+  const [left, top, right, bottom] = item.rect;
+  Object.assign(el.style, { left: `${left}px`, top: `${top}px`, width: `${right - left}px`, height: `${bottom - top}px` });
+  el.hidden = !item.visible;
+  el.classList.toggle('disabled', !item.enabled);
+  el.classList.toggle('bold', item.font === 5);
+  if (input) input.disabled = !item.enabled;
+  switch (item.kind) {
+    case 'spin edit': {
+      // A box the user is typing in keeps the typed text until it is committed.
+      if (!(document.activeElement === el && el.dataset.dirty)) {
+        el.value = formatValue(item);
+        delete el.dataset.dirty;
+      }
+      el.min = item.min;
+      el.max = item.max;
+      el.setAttribute('aria-label', labelFor(view, item) || `Item ${item.id}`);
+      break;
+    }
+    case 'check box':
+      input.checked = item.value !== 0;
+      setCaption(el.querySelector('span'), item.text);
+      break;
+    case 'popup': {
+      if (JSON.stringify(old.entries) !== JSON.stringify(item.entries)) {
+        el.textContent = '';
+        for (const [id, text] of item.entries) {
+          const option = document.createElement('option');
+          option.value = id;
+          option.textContent = text;
+          el.append(option);
+        }
+      }
+      if (item.active !== null) el.value = String(item.active);
+      el.setAttribute('aria-label', labelFor(view, item) || `Item ${item.id}`);
+      break;
+    }
+    case 'push button':
+      setCaption(el, item.text);
+      el.classList.toggle('default', !!item.default);
+      break;
+    case 'picture button':
+      el.classList.toggle('pick', !!item.picks);
+      el.setAttribute('aria-label', item.picks ? `Pick a point for ${labelFor(view, item) || `item ${item.id}`}` : (labelBelow(view, item) || `Item ${item.id}`));
+      if (item.text) setCaption(el, item.text);
+      break;
+    case 'static text':
+      setCaption(el, item.text);
+      break;
+    default:
+      break;
+  }
+}
+
+// The static text on the row of a value item, left of it: what a person reads as its label.
+function labelFor(view, item) {
+  const [, top, , bottom] = item.rect;
+  let best = null;
+  for (const { model } of view.items.values()) {
+    if (model.kind !== 'static text' || !model.visible || !model.text) continue;
+    const [l, t, , b] = model.rect;
+    if (l >= item.rect[0] || b <= top || t >= bottom) continue;
+    if (!best || l > best.rect[0]) best = model;
+  }
+  return best ? best.text : '';
+}
+
+// The static text right under a button (the page buttons are labelled so).
+function labelBelow(view, item) {
+  const [left, , right, bottom] = item.rect;
+  for (const { model } of view.items.values()) {
+    if (model.kind !== 'static text' || !model.text) continue;
+    const [l, t, r] = model.rect;
+    if (t >= bottom && t - bottom <= 12 && l < right && r > left) return model.text;
+  }
+  return '';
+}
+
+function commitSpinEdit(view, id) {
+  const entry = view.items.get(id);
+  const text = entry.el.value.trim();
+  delete entry.el.dataset.dirty;
+  const value = Number(text);
+  if (text === '' || !Number.isFinite(value)) {
+    entry.el.value = formatValue(entry.model);
+    return;
+  }
+  dialogAction(`set ${id} ${text}`, `set ${id}`);
+}
+
+function createDialogView(dialog) {
+  const win = document.createElement('section');
+  win.className = 'window dialog';
+  win.setAttribute('role', 'dialog');
+  win.setAttribute('aria-modal', 'true');
+  win.dataset.name = dialog.name;
+  const titlebar = document.createElement('div');
+  titlebar.className = 'titlebar';
+  const title = document.createElement('span');
+  title.className = 'title';
+  title.id = `dialog-title-${dialog.serial}`;
+  const badge = document.createElement('span');
+  badge.className = 'busy-badge';
+  badge.textContent = 'Drawing…';
+  titlebar.append(title, badge);
+  win.setAttribute('aria-labelledby', title.id);
+  const client = document.createElement('div');
+  client.className = 'client';
+  win.append(titlebar, client);
+  $('#modals').append(win);
+  draggable(win, titlebar);
+  const view = { serial: dialog.serial, win, title, client, items: new Map(), placed: false };
+  return view;
+}
+
+function draggable(win, handle) {
+  let start = null;
+  handle.addEventListener('pointerdown', (event) => {
+    start = { x: event.clientX, y: event.clientY, left: win.offsetLeft, top: win.offsetTop };
+    handle.setPointerCapture(event.pointerId);
+  });
+  handle.addEventListener('pointermove', (event) => {
+    if (!start) return;
+    win.style.left = `${start.left + event.clientX - start.x}px`;
+    win.style.top = `${start.top + event.clientY - start.y}px`;
+  });
+  handle.addEventListener('pointerup', () => { start = null; });
+}
+
+function syncDialogs(dialogs) {
+  const open = new Set(dialogs.map((d) => d.serial));
+  for (const [serial, view] of S.dialogs) {
+    if (!open.has(serial)) {
+      view.win.remove();
+      S.dialogs.delete(serial);
+    }
+  }
+  if (S.pick && !dialogs.length) endPick();
+  dialogs.forEach((dialog, index) => {
+    let view = S.dialogs.get(dialog.serial);
+    if (!view) {
+      view = createDialogView(dialog);
+      S.dialogs.set(dialog.serial, view);
+    }
+    view.title.textContent = dialog.title;
+    view.client.style.width = `${dialog.width}px`;
+    view.client.style.height = `${dialog.height}px`;
+    view.name = dialog.name;
+    for (const item of dialog.items) updateItem(view, item);
+    const innermost = index === dialogs.length - 1;
+    view.win.classList.toggle('inactive', !innermost);
+    view.win.inert = !innermost;
+    if (!view.placed) placeDialog(view, dialog, index);
+  });
+  // Menus wait while a dialog is open; the document stays free for panning and picking.
+  let blocker = $('#modals .blocker');
+  if (dialogs.length && !blocker) {
+    blocker = document.createElement('div');
+    blocker.className = 'blocker menus-only';
+    $('#modals').prepend(blocker);
+  } else if (!dialogs.length && blocker) {
+    blocker.remove();
+  }
+}
+
+// The first dialog sits at the right so the preview stays in sight; others are centred.
+function placeDialog(view, dialog, index) {
+  view.placed = true;
+  const width = dialog.width + 2;
+  const height = dialog.height + 28;
+  const left = index === 0 && dialog.width >= 400 ? window.innerWidth - width - 24 : (window.innerWidth - width) / 2;
+  const top = index === 0 && dialog.width >= 400 ? 48 : Math.max(40, (window.innerHeight - height) / 3);
+  view.win.style.left = `${Math.max(8, left)}px`;
+  view.win.style.top = `${top}px`;
+  const first = view.win.querySelector('.client .item:not([hidden]):is(input, select, button)');
+  if (first) first.focus({ preventScroll: true });
+}
+
+function innermostDialog() {
+  let last = null;
+  for (const view of S.dialogs.values()) last = view;
+  return last;
+}
+
+function dialogAction(action, key = null) {
+  changeStarted = performance.now();
+  return enqueue('POST', '/api/dialog', action, key).then((result) => {
+    if (!result.ok && !result.superseded && result.error) messageBox('Focara Studio', result.error);
+    return result;
+  });
+}
+
+function startPick(view, id) {
+  endPick();
+  S.pick = id;
+  view.items.get(id).el.classList.add('armed');
+  $('#canvas').classList.add('picking');
+  setStatus('Click the page to pick a point; Escape stops.');
+}
+
+function endPick() {
+  if (!S.pick) return;
+  for (const view of S.dialogs.values()) view.items.get(S.pick)?.el.classList.remove('armed');
+  S.pick = null;
+  $('#canvas').classList.remove('picking');
+  updateStatus();
+}
+
+function setupDialogKeys() {
+  document.addEventListener('keydown', (event) => {
+    const view = innermostDialog();
+    if (view && (event.key === 'Escape' || event.key === 'Enter') && !$('.message')) {
+      if (event.key === 'Escape') {
+        event.preventDefault();
+        if (S.pick) endPick(); else dialogAction('cancel');
+        return;
+      }
+      const target = event.target;
+      // Enter in a box just typed into takes the value; on a button or list it does what they do.
+      if (target.matches?.('input[type=number]') && target.dataset.dirty) {
+        event.preventDefault();
+        target.blur();
+        return;
+      }
+      if (target.matches?.('button, select')) return;
+      event.preventDefault();
+      dialogAction('ok');
+    }
+  });
+}
+
+// ---- Message boxes: plug-in alerts and refusals
+
+function messageBox(title, text) {
+  return new Promise((resolve) => {
+    const blocker = document.createElement('div');
+    blocker.className = 'blocker';
+    const win = document.createElement('section');
+    win.className = 'window message';
+    win.setAttribute('role', 'alertdialog');
+    win.setAttribute('aria-modal', 'true');
+    const bar = document.createElement('div');
+    bar.className = 'titlebar';
+    const t = document.createElement('span');
+    t.className = 'title';
+    t.textContent = title;
+    bar.append(t);
+    const body = document.createElement('div');
+    body.className = 'body';
+    body.textContent = text;
+    const buttons = document.createElement('div');
+    buttons.className = 'buttons';
+    const ok = document.createElement('button');
+    ok.textContent = 'OK';
+    buttons.append(ok);
+    win.append(bar, body, buttons);
+    const close = () => {
+      blocker.remove();
+      win.remove();
+      document.removeEventListener('keydown', keys, true);
+      resolve();
+    };
+    const keys = (event) => {
+      if (event.key === 'Enter' || event.key === 'Escape') {
+        event.preventDefault();
+        event.stopPropagation();
+        close();
+      }
+    };
+    ok.addEventListener('click', close);
+    document.addEventListener('keydown', keys, true);
+    $('#modals').append(blocker, win);
+    win.style.left = `${Math.max(8, (window.innerWidth - win.offsetWidth) / 2)}px`;
+    win.style.top = `${Math.max(40, window.innerHeight / 3 - win.offsetHeight / 2)}px`;
+    ok.focus();
+  });
+}
+
+// ---- Menus
+
+let filterMenuKey = '';
+
+function buildFilterMenu(filters) {
+  const key = JSON.stringify(filters);
+  if (key === filterMenuKey) return;
+  filterMenuKey = key;
+  const menu = $('#filter-menu');
+  menu.textContent = '';
+  const categories = new Map();
+  filters.forEach((filter, index) => {
+    if (!categories.has(filter.category)) categories.set(filter.category, []);
+    categories.get(filter.category).push({ ...filter, index });
+  });
+  for (const [category, list] of categories) {
+    const sub = document.createElement('div');
+    sub.className = 'submenu';
+    const title = document.createElement('button');
+    title.className = 'submenu-title';
+    title.setAttribute('role', 'menuitem');
+    title.setAttribute('aria-haspopup', 'true');
+    title.textContent = category;
+    const items = document.createElement('div');
+    items.className = 'menu-list';
+    items.setAttribute('role', 'menu');
+    for (const filter of list) {
+      const item = document.createElement('button');
+      item.setAttribute('role', 'menuitem');
+      item.dataset.command = 'filter';
+      item.dataset.filter = filter.index;
+      item.textContent = filter.title;
+      items.append(item);
+    }
+    sub.append(title, items);
+    menu.append(sub);
+  }
+  if (!filters.length) {
+    const none = document.createElement('button');
+    none.disabled = true;
+    none.textContent = 'No filters';
+    menu.append(none);
+  }
+  const first = filters[0];
+  $('#about-item').textContent = first ? `About ${first.title}` : 'About…';
+}
+
+function updateMenus() {
+  const state = S.state;
+  const running = state.running || state.dialogs.length > 0;
+  for (const button of document.querySelectorAll('.menu-title')) button.disabled = running;
+  if (running) closeMenus();
+  document.querySelector('[data-command=undo]').disabled = !state.canUndo;
+  document.querySelector('[data-command=redo]').disabled = !state.canRedo;
+  for (const format of ['png', 'pdf'])
+    document.querySelector(`[data-command=export-${format}]`).title = state.exports[format] ? '' : 'Not part of this build yet';
+}
+
+function closeMenus() {
+  for (const menu of document.querySelectorAll('.menu.open')) menu.classList.remove('open');
+}
+
+function setupMenus() {
+  for (const menu of document.querySelectorAll('.menu')) {
+    const title = menu.querySelector('.menu-title');
+    title.addEventListener('click', () => {
+      const open = menu.classList.contains('open');
+      closeMenus();
+      if (!open) menu.classList.add('open');
+    });
+    title.addEventListener('mouseenter', () => {
+      if (document.querySelector('.menu.open') && !menu.classList.contains('open')) {
+        closeMenus();
+        menu.classList.add('open');
+      }
+    });
+  }
+  document.addEventListener('pointerdown', (event) => {
+    if (!event.target.closest('.menu')) closeMenus();
+  });
+  $('#menubar').addEventListener('click', (event) => {
+    const item = event.target.closest('[data-command]');
+    if (!item || item.disabled) return;
+    closeMenus();
+    command(item.dataset.command);
+  });
+  document.addEventListener('keydown', (event) => {
+    if (!(event.ctrlKey || event.metaKey) || innermostDialog() || $('.message')) return;
+    const key = event.key.toLowerCase();
+    const map = { o: 'open', s: 'save', z: event.shiftKey ? 'redo' : 'undo', y: 'redo' };
+    if (map[key]) {
+      event.preventDefault();
+      command(map[key]);
+    }
+  });
+  $('#open-file').addEventListener('change', async (event) => {
+    const file = event.target.files[0];
+    event.target.value = '';
+    if (!file) return;
+    const result = await enqueue('POST', '/api/document', await file.text());
+    if (!result.ok) messageBox('Open document', `${file.name}: ${result.error}`);
+    else { S.local = 1; S.pan = null; layoutSheet(); }
+  });
+}
+
+async function command(name) {
+  switch (name) {
+    case 'filter':
+    case 'about': {
+      const result = await enqueue('POST', name === 'filter' ? '/api/filter' : '/api/about');
+      if (!result.ok && result.error) messageBox('Focara Studio', result.error);
+      break;
+    }
+    case 'undo':
+    case 'redo': {
+      const result = await enqueue('POST', `/api/${name}`);
+      if (!result.ok && result.error) setStatus(result.error);
+      break;
+    }
+    case 'open':
+      $('#open-file').click();
+      break;
+    case 'save':
+      await download('/api/document.json');
+      break;
+    default:
+      if (name.startsWith('export-')) await download(`/api/export/${name.slice(7)}`);
+  }
+}
+
+// Files come from the server; a refusal shows its message instead of a file.
+async function download(path) {
+  let res;
+  try {
+    res = await fetch(`${path}?client=${clientId}`);
+  } catch (e) {
+    messageBox('Focara Studio', `The studio does not answer (${e.message}).`);
+    return;
+  }
+  if (!res.ok) {
+    let message = `${res.status} ${res.statusText}`;
+    try { message = (await res.json()).error || message; } catch { /* not JSON */ }
+    messageBox('Focara Studio', message);
+    return;
+  }
+  const disposition = res.headers.get('Content-Disposition') || '';
+  const name = (disposition.match(/filename="([^"]+)"/) || [])[1] || path.split('/').pop();
+  const url = URL.createObjectURL(await res.blob());
+  const a = document.createElement('a');
+  a.href = url;
+  a.download = name;
+  document.body.append(a);
+  a.click();
+  a.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 10000);
+}
+
+// ---- Status
+
+let statusOverride = null;
+
+function setStatus(text) {
+  statusOverride = text;
+  $('#status-text').textContent = text;
+}
+
+function updateStatus() {
+  if (!S.state) return;
+  if (S.pick) return;
+  statusOverride = null;
+  const doc = S.state.document;
+  const paths = $('#sheet').querySelectorAll('path').length;
+  $('#status-text').textContent =
+    `${doc.page.width} × ${doc.page.height} pt · ${paths} path${paths === 1 ? '' : 's'} · seed ${S.state.seed}`;
+}
+
+// ---- Presence: the server cancels a dialog whose page has gone.
+
+function setupPresence() {
+  const beat = () => fetch(`/api/heartbeat?client=${clientId}`, { method: 'POST', keepalive: true }).catch(() => {});
+  beat();
+  setInterval(beat, 1000);
+  window.addEventListener('pagehide', () => navigator.sendBeacon(`/api/bye?client=${clientId}`));
+  // Changes made elsewhere (another page, a cancelled dialog) show up within a few seconds.
+  setInterval(() => { if (!inFlight && !queue.length && document.visibilityState === 'visible') enqueue('GET', '/api/state'); }, 2000);
+}
+
+setupMenus();
+setupCanvas();
+setupDialogKeys();
+setupPresence();
+enqueue('GET', '/api/state');
