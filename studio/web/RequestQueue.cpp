@@ -46,6 +46,19 @@ std::optional<Request> RequestQueue::pop(std::chrono::milliseconds wait)
     return next;
 }
 
+void RequestQueue::pushFront(Request request)
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (!closed_) {
+            queue_.push_front(std::move(request));
+            ready_.notify_one();
+            return;
+        }
+    }
+    request.reply.set_value(stoppingReply());
+}
+
 bool RequestQueue::empty() const
 {
     std::lock_guard lock(mutex_);

@@ -54,6 +54,8 @@ public:
     // The next request, waiting at most `wait`; nothing on a time-out or once
     // the queue is closed.
     std::optional<Request> pop(std::chrono::milliseconds wait);
+    // Puts a request taken too early back at the head of the queue.
+    void pushFront(Request request);
     bool empty() const;
     // Answers every queued request with 503; later pushes get the same.
     void close();

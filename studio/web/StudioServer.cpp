@@ -86,6 +86,7 @@ StudioServer::StudioServer(StudioOptions options)
         }
         started.set_value();
         session->serve();
+        if (options.onStop) options.onStop(session->currentDocument(), session->record());
     });
     try {
         ready.get();

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -12,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "sdk/FocaraParams.h"
 #include "studio/document/Document.h"
 #include "studio/io/Files.h"
 #include "studio/web/Presence.h"
@@ -31,6 +33,9 @@ struct StudioOptions {
     std::chrono::milliseconds heartbeatTimeout{5000};
     // How long an HTTP handler waits for the host thread.
     std::chrono::milliseconds replyTimeout{120000};
+    // Called on the host thread once serving has ended (any dialog cancelled),
+    // with the document and the filter's record as the session leaves them.
+    std::function<void(const Document&, const std::optional<FocaraParams>&)> onStop;
 };
 
 // The port cannot be had: what() is one line naming it.

@@ -82,11 +82,14 @@ bool StudioSession::serveOne(Dialog* modal)
     // The host is about to wait for the user: whatever was asked is answered now.
     if (queue_.empty()) answerServed();
     std::optional<Request> request = queue_.pop(kPoll);
-    if (!request) {
-        if (queue_.closed()) return false;
-        if (modal && presence_.lost(heartbeatTimeout_)) cancelDialog(*modal);
+    if (!request && queue_.closed()) return false;
+    // The page that opened the dialog has gone: nobody can end it any more.
+    if (modal && presence_.lost(heartbeatTimeout_)) {
+        cancelDialog(*modal);
+        if (request) queue_.pushFront(std::move(*request));
         return true;
     }
+    if (!request) return true;
     auto slot = std::make_shared<Slot>();
     slot->reply = std::move(request->reply);
     slot->since = request->since;

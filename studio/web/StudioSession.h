@@ -53,6 +53,9 @@ public:
     Outcome document(DocumentFormat format, bool attachment);
     Outcome nothing() { return {}; }
 
+    const Document& currentDocument() const { return host_.document(); }
+    std::optional<FocaraParams> record() { return plugin_.runner().record(); }
+
 private:
     struct Slot;
     struct OpenDialog;
