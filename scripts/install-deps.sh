@@ -5,6 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mapfile -t packages < <(grep -v -e '^#' -e '^$' scripts/debian-packages.txt)
+# The browser tests need Node.js with npm; a machine that has them from
+# elsewhere keeps its own (Debian's npm would conflict with them).
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  packages+=(nodejs npm)
+fi
 if [[ "${1:-}" != "--always" ]]; then
   missing=()
   for p in "${packages[@]}"; do

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Configures, builds and runs every test. BUILD_DIR picks the build folder
-# (default: build); extra arguments go to the configure step, e.g.
+# Configures, builds and runs every test: the C++ tests (ctest), then the
+# studio's browser tests (Debian's Chromium driven by playwright-core from
+# npm, in tests/browser). BUILD_DIR picks the build folder (default: build);
+# extra arguments go to the configure step, e.g.
 #   BUILD_DIR=build-sanitize ./scripts/test.sh -DFOCARA_SANITIZE=ON
+# FOCARA_BROWSER_TESTS=0 leaves the browser tests out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
@@ -10,3 +13,12 @@ JOBS=${JOBS:-2}
 cmake -S . -B "$BUILD_DIR" -G Ninja "$@"
 cmake --build "$BUILD_DIR" -j "$JOBS"
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS" --timeout 300
+
+if [[ "${FOCARA_BROWSER_TESTS:-1}" != 0 ]]; then
+  for tool in npm node /usr/bin/chromium; do
+    command -v "$tool" >/dev/null || { echo "test.sh: $tool is missing; run ./scripts/install-deps.sh" >&2; exit 1; }
+  done
+  focara="$(cd "$BUILD_DIR/bin" && pwd)/focara"
+  (cd tests/browser && npm ci --no-audit --no-fund --loglevel=error)
+  (cd tests/browser && FOCARA_BIN="$focara" timeout 900 npm test)
+fi

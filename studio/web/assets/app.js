@@ -480,13 +480,16 @@ function syncDialogs(dialogs) {
   }
 }
 
-// The first dialog sits at the right so the preview stays in sight; others are centred.
+// A dialog with values to edit sits at the right, so that the preview stays in
+// sight; a box that only tells something is centred.
 function placeDialog(view, dialog, index) {
   view.placed = true;
   const width = dialog.width + 2;
   const height = dialog.height + 28;
-  const left = index === 0 && dialog.width >= 400 ? window.innerWidth - width - 24 : (window.innerWidth - width) / 2;
-  const top = index === 0 && dialog.width >= 400 ? 48 : Math.max(40, (window.innerHeight - height) / 3);
+  const edits = [...view.items.values()].some(({ model }) => ['spin edit', 'check box', 'popup'].includes(model.kind));
+  const aside = index === 0 && edits;
+  const left = aside ? window.innerWidth - width - 24 : (window.innerWidth - width) / 2;
+  const top = aside ? 48 : Math.max(40, (window.innerHeight - height) / 3);
   view.win.style.left = `${Math.max(8, left)}px`;
   view.win.style.top = `${top}px`;
   const first = view.win.querySelector('.client .item:not([hidden]):is(input, select, button)');
