@@ -1,0 +1,102 @@
+// Generator runs as the dialog's preview makes them: undo the last run, draw anew.
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <cstring>
+
+#include "generator/Generator.h"
+#include "host/SuitePointers.h"
+#include "params/ParamRecord.h"
+#include "studio/host/Host.h"
+
+namespace {
+
+struct BoundHost {
+    studio::Host host{studio::Document::makeDefault(), 42};
+    FocaraParams record{};
+    BoundHost()
+    {
+        AcquireSuites(host.basicSuite());
+        WriteParamDefaults(&record);
+        host.beginUndoContext();
+    }
+    ~BoundHost() { ReleaseSuites(host.basicSuite()); }
+};
+
+size_t segmentCount(const studio::Document& doc)
+{
+    size_t n = 0;
+    for (const auto& layer : doc.layers())
+        for (const auto& art : layer->art) n += art->segments.size();
+    return n;
+}
+
+void PreviewDefaults(benchmark::State& state)
+{
+    BoundHost b;
+    b.record.finalRun = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(GenerateFocusLines(&b.record));
+    state.counters["paths"] = double(b.host.document().artCount());
+}
+BENCHMARK(PreviewDefaults)->Unit(benchmark::kMicrosecond);
+
+void ConfigureLarge(FocaraParams& r)
+{
+    r.zoomSets = 40;
+    r.lineCount = 300;
+    r.shapeStyle = 37;  // 13 anchors
+    r.finalRun = 0;
+}
+
+void LargeRun(benchmark::State& state)
+{
+    BoundHost b;
+    ConfigureLarge(b.record);
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.host.document().undo();
+        state.ResumeTiming();
+        b.record.previewDrawn = 0;
+        b.record.finalRun = 1;
+        benchmark::DoNotOptimize(GenerateFocusLines(&b.record));
+    }
+    const auto& doc = b.host.document();
+    state.counters["paths"] = double(doc.artCount());
+    state.counters["segments"] = double(segmentCount(doc));
+}
+BENCHMARK(LargeRun)->Unit(benchmark::kMillisecond);
+
+void LargeUndo(benchmark::State& state)
+{
+    BoundHost b;
+    ConfigureLarge(b.record);
+    b.record.finalRun = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        GenerateFocusLines(&b.record);
+        state.ResumeTiming();
+        b.host.document().undo();
+    }
+}
+BENCHMARK(LargeUndo)->Unit(benchmark::kMillisecond);
+
+// Bytes of document per segment: the heap in use grows by this much per segment drawn.
+size_t heapInUse() { return mallinfo2().uordblks; }
+
+void LargeMemoryPerSegment(benchmark::State& state)
+{
+    for (auto _ : state) {
+        BoundHost b;
+        ConfigureLarge(b.record);
+        b.record.finalRun = 1;
+        size_t before = heapInUse();
+        GenerateFocusLines(&b.record);
+        size_t after = heapInUse();
+        size_t segments = segmentCount(b.host.document());
+        state.counters["bytes_per_segment"] = double(after - before) / double(segments);
+    }
+}
+BENCHMARK(LargeMemoryPerSegment)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
