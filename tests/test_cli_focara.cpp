@@ -187,7 +187,7 @@ TEST_F(Cli, BadInputSaysOneLineExitsTwoAndWritesNothing)
         {{"render", "--doc", "doc.json", "-o", "out.svg"}, "doc.json", R"({"layer": []})", "doc.json: layer: unknown member"},
         {{"render", "--doc", "doc.json", "-o", "out.json"}, "doc.json",
          R"({"layers": [{"art": [{}, {"style": {"fill": {"values": [0, 2, 0]}}}]}]})",
-         "doc.json: layers[0].art[1].style.fill.values[1]: expected a number from 0 to 1"},
+         "doc.json: layers[0].art[1].style.fill.values[1]: expected a number from -1 to 1"},
         {{"render", "--doc", "nothere.json", "-o", "out.svg"}, "", "", "nothere.json: cannot open"},
         {{"render", "--params", "short.rec", "-o", "out.svg"}, "short.rec", good.substr(0, 10),
          "short.rec: a parameter record is exactly 432 bytes, this file has 10"},
