@@ -201,7 +201,7 @@ TEST_F(Cli, BadInputSaysOneLineExitsTwoAndWritesNothing)
         {{"render", "--set", "lineCount=2.5", "-o", "out.svg"}, "", "", "--set lineCount=2.5: expected an integer"},
         {{"render", "--set", "zoomWidth=inf", "-o", "out.svg"}, "", "", "--set zoomWidth=inf: not a finite number"},
         {{"render", "--seed", "-3", "-o", "out.svg"}, "", "", "--seed -3: expected a whole number"},
-        {{"render", "-o", "out.png"}, "", "", "out.png: cannot tell the output format"},
+        {{"render", "-o", "out.tiff"}, "", "", "out.tiff: cannot tell the output format"},
         {{"render", "-o", "missing/out.svg"}, "", "", "missing/out.svg: cannot write"},
         {{"render", "--save-params", "missing/after.rec", "-o", "out.svg"}, "", "", "missing/after.rec: cannot write"},
         {{"params", "show", "short.rec"}, "short.rec", good.substr(0, 431), "short.rec: a parameter record"},
