@@ -142,14 +142,24 @@ TEST_F(RenderCommand, FillAndStrokeOptionsSetTheStyleOfTheNewLines)
     ASSERT_EQ(doc["layers"][0]["art"].size(), 30u);
     for (const nlohmann::json& art : doc["layers"][0]["art"]) EXPECT_EQ(art["style"], expected);
 
+    // None unpaints and keeps the colour, so a sketch copy made black later still shows.
     ASSERT_EQ(render({"--fill", "none", "--stroke", "#0000ff", "-o", "b.json"}).status, 0);
     doc = nlohmann::json::parse(focara_test::readText(dir / "b.json"));
     const nlohmann::json& style = doc["layers"][0]["art"][0]["style"];
     EXPECT_EQ(style["fillPaint"], false);
-    EXPECT_EQ(style["fill"]["kind"], "none");
+    EXPECT_EQ(style["fill"], nlohmann::json::parse(R"({"kind": "rgb", "values": [0, 0, 0]})"));
     EXPECT_EQ(style["strokePaint"], true);
     EXPECT_EQ(style["stroke"]["values"], nlohmann::json::parse("[0, 0, 1]"));
     EXPECT_EQ(style["strokeWidth"], 1) << "the document's width stays";
+
+    ASSERT_EQ(render({"--fill", "none", "--stroke", "none", "--set", "sketchRepeats=1", "--set", "sketchWeight=10",
+                      "--set", "randomSketchWidth=0", "-o", "c.json"})
+                  .status,
+              0);
+    doc = nlohmann::json::parse(focara_test::readText(dir / "c.json"));
+    const nlohmann::json& copy = doc["layers"][0]["art"][1]["style"];
+    EXPECT_EQ(copy["strokePaint"], true);
+    EXPECT_EQ(copy["stroke"], nlohmann::json::parse(R"({"kind": "rgb", "values": [0, 0, 0]})"));
 }
 
 TEST_F(RenderCommand, BadOptionsAreRefusedWithOneLineAndStatusTwo)

@@ -45,17 +45,20 @@ std::string outputBytes(OutputFormat format, const Document& document, uint64_t 
     throw std::logic_error("unknown output format");
 }
 
-// As a user sets the fill and stroke before running a filter; none unpaints.
+// As a user sets the fill and stroke before running a filter. None only
+// unpaints: an unpainted fill or stroke keeps its colour, as the default
+// document's stroke does, so styling steps that paint it later (sketch
+// copies, swatches) still have a colour to work on.
+void setPaint(bool& paint, Color& color, const Color& chosen)
+{
+    paint = chosen.kind != ColorKind::None;
+    if (paint) color = chosen;
+}
+
 void setCurrentStyle(PathStyle& style, const RenderOptions& options)
 {
-    if (options.fill) {
-        style.fillPaint = options.fill->kind != ColorKind::None;
-        style.fill = *options.fill;
-    }
-    if (options.stroke) {
-        style.strokePaint = options.stroke->kind != ColorKind::None;
-        style.stroke = *options.stroke;
-    }
+    if (options.fill) setPaint(style.fillPaint, style.fill, *options.fill);
+    if (options.stroke) setPaint(style.strokePaint, style.stroke, *options.stroke);
     if (options.strokeWidth) style.strokeWidth = *options.strokeWidth;
 }
 

@@ -24,7 +24,8 @@ struct RenderOptions {
     std::filesystem::path output;  // .svg, .json, .png or .pdf
     double dpi = 150;              // pixels per inch of a PNG
     // The document's current style for new paths, as a user sets fill and
-    // stroke before running the filter. A colour of kind none is unpainted.
+    // stroke before running the filter. A colour of kind none unpaints and
+    // leaves the colour as it was.
     std::optional<Color> fill;
     std::optional<Color> stroke;
     std::optional<float> strokeWidth;
