@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "studio/host/RecordDefaults.h"
+#include "studio/io/CairoWriter.h"
 #include "studio/io/DocumentJson.h"
 #include "studio/io/SvgWriter.h"
 #include "studio/web/DialogJson.h"
@@ -17,6 +18,8 @@ namespace {
 constexpr std::chrono::milliseconds kPoll{100};
 // Whole documents kept for undo.
 constexpr size_t kUndoDepth = 50;
+// Exported pictures have the command's default resolution.
+constexpr double kPngDpi = 150;
 }  // namespace
 
 struct StudioSession::Slot {
@@ -256,9 +259,11 @@ Outcome StudioSession::document(DocumentFormat format, bool attachment)
         reply = {200, "image/svg+xml", documentToSvg(host_.document()), "focara.svg", {}};
         break;
     case DocumentFormat::Png:
+        reply = {200, "image/png", documentToPng(host_.document(), kPngDpi), "focara.png", {}};
+        break;
     case DocumentFormat::Pdf:
-        return Outcome::refused(501, std::string(format == DocumentFormat::Png ? "PNG" : "PDF") +
-                                         " export is not part of this build yet; export SVG instead");
+        reply = {200, "application/pdf", documentToPdf(host_.document()), "focara.pdf", {}};
+        break;
     }
     if (!attachment) reply.attachment.clear();
     // The page keeps the newest preview only; the version tells which one this is.
@@ -325,8 +330,7 @@ json StudioSession::state(uint64_t since) const
              {{"version", documentVersion_},
               {"page", {{"width", doc.page.width}, {"height", doc.page.height}}},
               {"view", {{"center", {doc.view.center.h, doc.view.center.v}}, {"zoom", doc.view.zoom}}},
-              {"paths", doc.artCount()}}},
-            {"exports", {{"svg", true}, {"png", false}, {"pdf", false}}}};
+              {"paths", doc.artCount()}}}};
 }
 
 }  // namespace studio::web

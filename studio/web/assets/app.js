@@ -650,8 +650,6 @@ function updateMenus() {
   if (running) closeMenus();
   document.querySelector('[data-command=undo]').disabled = !state.canUndo;
   document.querySelector('[data-command=redo]').disabled = !state.canRedo;
-  for (const format of ['png', 'pdf'])
-    document.querySelector(`[data-command=export-${format}]`).title = state.exports[format] ? '' : 'Not part of this build yet';
 }
 
 function closeMenus() {
