@@ -1,6 +1,7 @@
 // focara studio's HTTP API, in process: a server on an ephemeral loopback
 // port with the built plug-in, driven by httplib::Client as the page drives it.
 #include <arpa/inet.h>
+#include <sys/wait.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
 #include <netinet/in.h>
@@ -11,6 +12,7 @@
 #include <thread>
 
 #include "studio/io/DocumentJson.h"
+#include "test_io_temp_dir.h"
 #include "studio/web/RequestQueue.h"
 #include "studio/web/StudioServer.h"
 
@@ -423,6 +425,26 @@ TEST(StudioPort, ATakenPortIsRefusedWithOneLineNamingIt)
     int port = first.bind(0);
     StudioServer second(options());
     EXPECT_THROW(second.bind(port), studio::web::PortTakenError);
+}
+
+TEST(StudioPort, TheCommandSaysOneLineAndEndsWithStatus2WhenThePortIsTaken)
+{
+#ifndef FOCARA_CLI_PATH
+    GTEST_SKIP() << "the focara binary's path was not given to the tests";
+#else
+    StudioServer first(options());
+    int port = first.bind(0);
+    focara_test::TempDir logs;
+    std::string command = std::string(FOCARA_CLI_PATH) + " studio --port " + std::to_string(port) + " >" +
+                          (logs.path() / "out").string() + " 2>" + (logs.path() / "err").string();
+    int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 2);
+    std::string err = focara_test::readText(logs.path() / "err");
+    EXPECT_EQ(err, "--port " + std::to_string(port) + ": 127.0.0.1:" + std::to_string(port) +
+                       " is taken by another program; choose another port with --port P\n");
+    EXPECT_EQ(focara_test::readText(logs.path() / "out"), "");
+#endif
 }
 
 TEST(StudioSecurity, RequestsFromOtherSitesAreRefused)

@@ -35,7 +35,7 @@ void studioCommand(const StudioCommandOptions& options)
     std::thread serving([&] { server.run(); });
     int signal = 0;
     sigwait(&stopSignals, &signal);
-    std::cerr << "focara studio: stopping; an open dialog is cancelled\n";
+    std::cerr << "focara studio: stopping\n";
     server.stop();
     serving.join();
 }
