@@ -1,0 +1,156 @@
+#include "studio/cli/Commands.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <iostream>
+
+#include "studio/cli/FilterRun.h"
+#include "studio/host/Host.h"
+#include "studio/host/RecordDefaults.h"
+#include "studio/io/AtomicFile.h"
+#include "studio/io/DocumentJson.h"
+#include "studio/io/RecordFile.h"
+#include "studio/io/SvgWriter.h"
+
+namespace studio::cli {
+
+namespace {
+
+enum class OutputFormat { Svg, Json };
+
+OutputFormat outputFormatOf(const std::filesystem::path& file)
+{
+    std::string ext = file.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (ext == ".svg") return OutputFormat::Svg;
+    if (ext == ".json") return OutputFormat::Json;
+    throw InputError(displayName(file) + ": cannot tell the output format; the name must end in .svg or .json");
+}
+
+Document loadDocument(const std::optional<std::filesystem::path>& file)
+{
+    return file ? readDocumentFile(*file) : Document::makeDefault();
+}
+
+void applySets(FocaraParams& record, const std::vector<std::string>& sets)
+{
+    for (const std::string& assignment : sets) {
+        try {
+            setRecordField(record, assignment);
+        } catch (const InputError& e) {
+            throw InputError(std::string("--set ") + e.what());
+        }
+    }
+}
+
+std::string_view bytesOf(const RecordBytes& bytes)
+{
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+std::filesystem::path pluginPath(const std::optional<std::filesystem::path>& plugin)
+{
+    return plugin ? *plugin : defaultPluginPath();
+}
+
+// Stops with the plug-in's own reports when it showed any.
+void throwIfReported(PluginSession& session)
+{
+    std::vector<std::string> lines = session.takeErrorReports();
+    if (lines.empty()) return;
+    std::string text;
+    for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+    throw PluginReportedError(text);
+}
+
+}  // namespace
+
+uint64_t parseSeed(const std::string& text)
+{
+    uint64_t seed = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seed);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
+        throw InputError("--seed " + text + ": expected a whole number from 0 to 18446744073709551615");
+    return seed;
+}
+
+void render(const RenderOptions& options)
+{
+    // Every input is read and checked before any output file exists.
+    OutputFormat format = outputFormatOf(options.output);
+    Document document = loadDocument(options.doc);
+    std::optional<FocaraParams> stored;
+    if (options.params) stored = readRecordFile(*options.params);
+    uint64_t seed = options.seed ? *options.seed : seedFromClock();
+
+    Host host(std::move(document), seed);
+    PluginSession session(host, pluginPath(options.plugin));
+    throwIfReported(session);
+    FocaraParams record = stored ? *stored : defaultRecord(host.document());
+    applySets(record, options.sets);
+    session.runner().setRecord(record);
+
+    // Opened before the run, so that an unwritable output costs no drawing.
+    std::optional<AtomicFile> savedRecord;
+    if (options.saveParams) savedRecord.emplace(*options.saveParams);
+    AtomicFile output(options.output);
+
+    // Until the dialog has items, opening it and accepting it changes nothing.
+    PluginRunner::RunResult run = session.runner().runFilter(!options.noDialog);
+    throwIfReported(session);
+    if (run.outcome == PluginRunner::Outcome::Cancelled) {
+        std::cerr << "cancelled: the document and the record are as they were; nothing written\n";
+        return;
+    }
+    record = *session.runner().record();
+
+    output.write(format == OutputFormat::Svg ? documentToSvg(host.document()) : documentToJson(host.document(), seed));
+    if (savedRecord) savedRecord->write(bytesOf(recordToBytes(record)));
+    if (savedRecord) savedRecord->commit();
+    output.commit();
+    std::cerr << "seed: " << seed << '\n';
+}
+
+void showParams(const std::filesystem::path& file) { std::cout << recordToJson(readRecordFile(file)); }
+
+void makeParams(const MakeParamsOptions& options)
+{
+    Document document = loadDocument(options.doc);
+    FocaraParams record = defaultRecord(document);
+    applySets(record, options.sets);
+    writeFileAtomically(options.output, bytesOf(recordToBytes(record)));
+}
+
+void about(const std::optional<std::filesystem::path>& plugin)
+{
+    Host host(Document::makeDefault(), 0);
+    PluginSession session(host, pluginPath(plugin));
+    throwIfReported(session);
+    session.runner().about();
+    throwIfReported(session);
+    for (const ShownDialog& d : host.dialogs().shown()) {
+        if (d.name != "About Dialog") continue;
+        std::cout << d.title << '\n';
+        for (const auto& [id, text] : d.texts)
+            if (id != kADMDefaultItemID) std::cout << text << '\n';
+    }
+}
+
+void info(const std::optional<std::filesystem::path>& plugin)
+{
+    Host host(Document::makeDefault(), 0);
+    PluginSession session(host, pluginPath(plugin));
+    throwIfReported(session);
+    const auto& pipl = session.library().pipl();
+    std::cout << "library: " << session.library().path().string() << '\n'
+              << "kind: " << focara::plugin::fourCharText(pipl.kind) << '\n'
+              << "interface version: " << pipl.interfaceVersion << '\n'
+              << "entry point: " << pipl.entryPoint << '\n';
+    for (const Host::RegisteredFilter& f : host.filters())
+        std::cout << "filter: " << f.category << " > " << f.title << " (" << f.name << ")\n";
+    std::cout << "suites acquired:\n";
+    for (const std::string& suite : host.acquiredSuites()) std::cout << "  " << suite << '\n';
+}
+
+}  // namespace studio::cli

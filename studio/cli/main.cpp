@@ -1,0 +1,108 @@
+// focara: draws focus lines into a document from the command line.
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "studio/cli/Commands.h"
+#include "studio/io/Files.h"
+
+namespace {
+
+// Exit codes: 0 done, 1 the program itself failed, 2 bad input or usage.
+constexpr int kExitFailure = 1;
+constexpr int kExitBadInput = 2;
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace studio::cli;
+
+    CLI::App app{"Focara draws focus lines: bursts of closed vector paths radiating from a centre.", "focara"};
+    app.require_subcommand(1);
+
+    RenderOptions render;
+    std::string doc, params, saveParams, seed, output;
+    CLI::App* renderCommand = app.add_subcommand("render", "Run the filter on a document and write the result.");
+    renderCommand->add_option("--doc", doc, "Document to draw into (JSON); default: the built-in document")
+        ->type_name("DOC.json");
+    renderCommand->add_option("--params", params, "Parameter record to start from; default: the plug-in's defaults")
+        ->type_name("REC.rec");
+    renderCommand->add_option("--save-params", saveParams, "Store the record as it stands after the run")
+        ->type_name("REC.rec");
+    renderCommand->add_option("--seed", seed, "Seed of the host's random numbers; default: from the clock")
+        ->type_name("N");
+    renderCommand->add_option("--set", render.sets, "Change one record field, e.g. --set lineCount=50 (repeatable)")
+        ->type_name("FIELD=VALUE")
+        ->allow_extra_args(false);
+    renderCommand->add_flag("--no-dialog", render.noDialog,
+                            "Run \"AI Go\" alone on the record as stored, without the dialog");
+    std::string plugin;
+    renderCommand->add_option("--plugin", plugin, "The plug-in library; default: Vexo_Zoom.aip beside focara")
+        ->type_name("PATH");
+    renderCommand->add_option("-o,--output", output, "Output file: .svg or .json")->type_name("OUT")->required();
+
+    MakeParamsOptions make;
+    std::string showFile, makeDoc, makeOutput;
+    CLI::App* paramsCommand = app.add_subcommand("params", "Show or make parameter records (.rec files).");
+    paramsCommand->require_subcommand(1);
+    CLI::App* showCommand = paramsCommand->add_subcommand("show", "Print a record's fields by name as JSON.");
+    showCommand->add_option("record", showFile, "Record file")->type_name("REC.rec")->required();
+    CLI::App* makeCommand = paramsCommand->add_subcommand("make", "Write the default record plus changes.");
+    makeCommand->add_option("--doc", makeDoc, "Document whose view centre is the default zoom centre")
+        ->type_name("DOC.json");
+    makeCommand->add_option("--set", make.sets, "Change one record field (repeatable)")
+        ->type_name("FIELD=VALUE")
+        ->allow_extra_args(false);
+    makeCommand->add_option("-o,--output", makeOutput, "Record file to write")->type_name("REC.rec")->required();
+
+    std::string aboutPlugin, infoPlugin;
+    CLI::App* aboutCommand = app.add_subcommand("about", "Print the plug-in's About box.");
+    aboutCommand->add_option("--plugin", aboutPlugin, "The plug-in library")->type_name("PATH");
+    CLI::App* infoCommand =
+        app.add_subcommand("info", "Print the plug-in's property list, its filter and the suites it acquires.");
+    infoCommand->add_option("--plugin", infoPlugin, "The plug-in library")->type_name("PATH");
+
+    auto optionalPath = [](CLI::App* command, const std::string& value) {
+        return command->count("--plugin") ? std::optional<std::filesystem::path>(value) : std::nullopt;
+    };
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        if (e.get_exit_code() == 0) return app.exit(e);  // --help
+        std::cerr << "focara: " << e.what() << " (see focara --help)\n";
+        return kExitBadInput;
+    }
+
+    try {
+        if (renderCommand->parsed()) {
+            if (renderCommand->count("--doc")) render.doc = doc;
+            if (renderCommand->count("--params")) render.params = params;
+            if (renderCommand->count("--save-params")) render.saveParams = saveParams;
+            if (renderCommand->count("--seed")) render.seed = parseSeed(seed);
+            render.plugin = optionalPath(renderCommand, plugin);
+            render.output = output;
+            studio::cli::render(render);
+        } else if (showCommand->parsed()) {
+            showParams(showFile);
+        } else if (makeCommand->parsed()) {
+            if (makeCommand->count("--doc")) make.doc = makeDoc;
+            make.output = makeOutput;
+            makeParams(make);
+        } else if (aboutCommand->parsed()) {
+            about(optionalPath(aboutCommand, aboutPlugin));
+        } else if (infoCommand->parsed()) {
+            info(optionalPath(infoCommand, infoPlugin));
+        }
+    } catch (const PluginReportedError& e) {
+        std::cerr << e.what() << '\n';
+        return kExitFailure;
+    } catch (const studio::InputError& e) {
+        std::cerr << e.what() << '\n';
+        return kExitBadInput;
+    } catch (const std::exception& e) {
+        std::cerr << "focara: " << e.what() << '\n';
+        return kExitFailure;
+    }
+    return 0;
+}

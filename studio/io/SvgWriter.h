@@ -1,0 +1,18 @@
+// The document as an SVG 1.1 picture of its page: y pointing down as a person
+// sees it, each layer a group named after it, each path one <path>.
+#pragma once
+
+#include <string>
+
+#include "studio/document/Document.h"
+
+namespace studio {
+
+// The page is width x height points with a matching viewBox; one top group
+// flips y, so every coordinate is written exactly as the document holds it.
+// Gray and CMYK are converted to RGB for display (components clamped to 0..1
+// for display only); an unpainted fill or stroke, or a colour of kind none,
+// is "none". Paths without segments draw nothing and are left out.
+std::string documentToSvg(const Document& document);
+
+}  // namespace studio
