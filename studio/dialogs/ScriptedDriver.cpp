@@ -36,7 +36,10 @@ std::string trim(const std::string& s)
     return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
 }
 
-std::string where(int line, const std::string& text) { return "line " + std::to_string(line) + ", \"" + text + "\""; }
+std::string where(const std::string& source, int line, const std::string& text)
+{
+    return (source.empty() ? "" : source + " ") + "line " + std::to_string(line) + ", \"" + text + "\"";
+}
 
 bool parseInt(const std::string& token, int32_t& out)
 {
@@ -52,12 +55,12 @@ bool parseNumber(const std::string& token, double& out)
     return end == token.c_str() + token.size() && std::isfinite(out);
 }
 
-ScriptAction parseAction(const std::string& text, int line)
+ScriptAction parseAction(const std::string& text, int line, const std::string& source)
 {
     std::istringstream in(text);
     std::vector<std::string> tokens;
     for (std::string t; in >> t;) tokens.push_back(t);
-    auto fail = [&](const std::string& why) { return ScriptError(where(line, text) + ": " + why); };
+    auto fail = [&](const std::string& why) { return ScriptError(where(source, line, text) + ": " + why); };
 
     const Syntax* syntax = nullptr;
     for (const Syntax& s : kSyntax)
@@ -69,6 +72,7 @@ ScriptAction parseAction(const std::string& text, int line)
     action.kind = syntax->kind;
     action.line = line;
     action.text = text;
+    action.where = where(source, line, text);
     if (syntax->arguments == 0) return action;
     if (!parseInt(tokens[1], action.id)) throw fail("\"" + tokens[1] + "\" is not an item id");
     switch (syntax->kind) {
@@ -91,6 +95,20 @@ ScriptAction parseAction(const std::string& text, int line)
     return action;
 }
 
+bool wholeNumber(double value, int32_t& out)
+{
+    if (value != std::trunc(value) || value < -2147483648.0 || value > 2147483647.0) return false;
+    out = static_cast<int32_t>(value);
+    return true;
+}
+
+std::string numberText(double value)
+{
+    std::ostringstream text;
+    text << value;
+    return text.str();
+}
+
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // The typed number as a spin edit takes it: to its places.
@@ -102,7 +120,7 @@ double typedValue(double value, int32_t precision)
 
 }  // namespace
 
-std::vector<ScriptAction> parseScript(const std::string& script)
+std::vector<ScriptAction> parseScript(const std::string& script, const std::string& source)
 {
     std::vector<ScriptAction> actions;
     std::istringstream lines(script);
@@ -113,7 +131,7 @@ std::vector<ScriptAction> parseScript(const std::string& script)
         std::istringstream parts(text);
         for (std::string part; std::getline(parts, part, ';');) {
             part = trim(part);
-            if (!part.empty()) actions.push_back(parseAction(part, line));
+            if (!part.empty()) actions.push_back(parseAction(part, line, source));
         }
     }
     return actions;
@@ -171,12 +189,30 @@ std::string performAction(Host& host, Dialog& dialog, const ScriptAction& action
 
     switch (action.kind) {
     case Kind::Set:
-        if (item->kind != ItemKind::SpinEdit) return wrongKind("spin edit");
-        if (item->precision == 0 && action.value != std::trunc(action.value))
-            return name + " takes whole numbers";
-        item->pending = typedValue(action.value, item->precision);
-        dialogs.userChanged(*item);
-        return "";
+        switch (item->kind) {
+        case ItemKind::SpinEdit:
+            if (item->precision == 0 && action.value != std::trunc(action.value))
+                return name + " takes whole numbers";
+            item->pending = typedValue(action.value, item->precision);
+            dialogs.userChanged(*item);
+            return "";
+        case ItemKind::CheckBox:
+            if (action.value != 0 && action.value != 1) return name + " is a check box: 0 or 1";
+            if ((item->value != 0) == (action.value != 0)) return "";
+            item->pending = action.value;
+            dialogs.userChanged(*item);
+            return "";
+        case ItemKind::Popup: {
+            int32_t entry = 0;
+            int32_t position = wholeNumber(action.value, entry) ? entryPosition(*item, entry) : -1;
+            if (position < 0) return name + " has no entry " + numberText(action.value);
+            item->pending = position;
+            dialogs.userChanged(*item);
+            return "";
+        }
+        default:
+            return name + " is a " + itemKindName(item->kind) + ", which holds no value";
+        }
     case Kind::Toggle:
         if (item->kind != ItemKind::CheckBox) return wrongKind("check box");
         item->pending = item->value != 0 ? 0 : 1;
@@ -209,7 +245,12 @@ std::string performAction(Host& host, Dialog& dialog, const ScriptAction& action
 }
 
 ScriptedDriver::ScriptedDriver(Host& host, const std::string& script, std::ostream& out)
-    : host_(host), actions_(parseScript(script)), out_(out)
+    : ScriptedDriver(host, parseScript(script), out)
+{
+}
+
+ScriptedDriver::ScriptedDriver(Host& host, std::vector<ScriptAction> actions, std::ostream& out)
+    : host_(host), actions_(std::move(actions)), out_(out)
 {
 }
 
@@ -220,7 +261,7 @@ void ScriptedDriver::runModal(Dialog& dialog)
     for (const ScriptAction& action : actions_) {
         std::string refused = performAction(host_, dialog, action, out_);
         if (refused.empty()) continue;
-        error_ = where(action.line, action.text) + ": " + refused;
+        error_ = action.where + ": " + refused;
         if (!dialog.result) dialog.result = kADMCancelItemID;
         return;
     }

@@ -3,9 +3,11 @@
 // The action language, one action per line or several separated by ';'
 // ('#' starts a comment that runs to the end of the line):
 //
-//   set ID VALUE     type VALUE into spin edit ID (whole numbers only in an
-//                    integer box; a real box takes it to its places); the item
-//                    keeps it within its range
+//   set ID VALUE     give item ID the value as its kind takes one: a spin edit
+//                    gets VALUE typed (whole numbers only in an integer box; a
+//                    real box takes it to its places; the item keeps it within
+//                    its range), a check box is clicked unless it already
+//                    shows VALUE (0 or 1), a popup gets entry VALUE chosen
 //   toggle ID        click check box ID
 //   choose ID ENTRY  choose the entry whose id is ENTRY in popup ID
 //   click ID         press push button or picture button ID
@@ -48,12 +50,14 @@ struct ScriptAction {
     int32_t id = 0;
     double value = 0;  // set: the number; choose: the entry id; pick: x
     double y = 0;      // pick
-    int line = 0;      // 1-based
-    std::string text;  // the action as written
+    int line = 0;       // 1-based
+    std::string text;   // the action as written
+    std::string where;  // names the action in messages: source, line and text
 };
 
-// Parses a script; throws ScriptError naming the line and action that does not parse.
-std::vector<ScriptAction> parseScript(const std::string& script);
+// Parses a script; throws ScriptError naming the line and action that does
+// not parse. source, when given, leads every action's `where`.
+std::vector<ScriptAction> parseScript(const std::string& script, const std::string& source = "");
 
 // Prints the dialog as the `state` action does.
 void printDialogState(const Dialog& dialog, std::ostream& out);
@@ -66,6 +70,7 @@ class ScriptedDriver : public UiDriver {
 public:
     // Throws ScriptError when the script does not parse. `state` prints to out.
     ScriptedDriver(Host& host, const std::string& script, std::ostream& out);
+    ScriptedDriver(Host& host, std::vector<ScriptAction> actions, std::ostream& out);
 
     // Plays the script in the first dialog it is handed; any other dialog,
     // and a dialog opened from inside the script, is accepted as it is.
