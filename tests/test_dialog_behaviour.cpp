@@ -199,3 +199,23 @@ TEST_F(DialogBehaviour, PickButtonsTakeTheirValuesFromThePoint)
 }
 
 }  // namespace
+
+namespace {
+
+// A dialog that cannot open is reported, not taken for the user's cancel.
+TEST_F(DialogBehaviour, ADialogThatCannotOpenIsReported)
+{
+    ASSERT_EQ(runScript("set 11 12").outcome, Outcome::Drawn);
+    FocaraParams before = *runner.record();
+    host.faults().failNth("Modal", 1, 1);
+    auto run = runScript("");
+    EXPECT_EQ(run.outcome, Outcome::Failed);
+    EXPECT_EQ(run.code, kBadParameterErr);
+    ASSERT_FALSE(host.dialogs().shown().empty());
+    EXPECT_EQ(host.dialogs().shown().back().name, "Error Dialog");
+    FocaraParams after = *runner.record();
+    EXPECT_EQ(std::memcmp(&after, &before, sizeof before), 0);
+    EXPECT_EQ(artCount(), 12u);
+}
+
+}  // namespace
