@@ -2,6 +2,7 @@
 #include "dialog/DialogProcedures.h"
 
 #include <stddef.h>
+#include <stdint.h>
 
 #include "dialog/DialogLayout.h"
 #include "generator/Generator.h"
@@ -104,6 +105,15 @@ ASErr PickedPoint(AIRealPoint* picked)
     return sAIDocumentView->ViewPointToArtworkPoint(view, &point, picked);
 }
 
+// Toward zero, within what an int32 holds (the item clamps further).
+int32_t TruncatedToInt(double value)
+{
+    if (value != value) return 0;
+    if (value <= -2147483648.0) return INT32_MIN;
+    if (value >= 2147483647.0) return INT32_MAX;
+    return static_cast<int32_t>(value);
+}
+
 double PickValue(PickSource source, AIRealPoint picked, const FocaraParams* record)
 {
     switch (source) {
@@ -114,7 +124,7 @@ double PickValue(PickSource source, AIRealPoint picked, const FocaraParams* reco
     case kPickXTenth:
         return picked.h / 10.0f;
     case kPickXTenthTruncated:
-        return static_cast<int32_t>(picked.h / 10.0f);
+        return TruncatedToInt(picked.h / 10.0f);
     case kPickAngleToCenter: {
         AIRealPoint center = {record->centerX, record->centerY};
         return sAIRealMath->RadianToDegree(sAIRealMath->AIRealPointAngle(&picked, &center));
@@ -188,7 +198,11 @@ AIBoolean PickTrackProc(ADMItemRef item, ADMTrackerRef tracker)
     for (const PickEffect& effect : kPickEffects) {
         if (effect.button != button) continue;
         const FocaraParamField* field = ParamFieldAtOffset(effect.field);
-        WriteParamValue(record, field, PickValue(effect.source, picked, record));
+        double value = PickValue(effect.source, picked, record);
+        if (field->type == kParamReal)
+            *ParamRealAt(record, field) = static_cast<AIReal>(value);
+        else
+            *ParamIntAt(record, field) = TruncatedToInt(value);
         ADMItemRef shown = sADMDialog->GetItem(dialog, effect.item);
         if (field->type == kParamReal)
             sADMItem->SetFloatValue(shown, *ParamRealAt(record, field));
