@@ -100,3 +100,25 @@ void LargeMemoryPerSegment(benchmark::State& state)
 BENCHMARK(LargeMemoryPerSegment)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+#include "studio/io/SvgWriter.h"
+
+namespace {
+
+void LargeSvg(benchmark::State& state)
+{
+    BoundHost b;
+    ConfigureLarge(b.record);
+    b.record.finalRun = 1;
+    GenerateFocusLines(&b.record);
+    size_t bytes = 0;
+    for (auto _ : state) {
+        std::string svg = studio::documentToSvg(b.host.document());
+        bytes = svg.size();
+        benchmark::DoNotOptimize(svg);
+    }
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK(LargeSvg)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -30,4 +30,9 @@ struct LineStyleInputs {
 // non-zero host error, which ends the generator's run.
 AIErr StyleLine(const LineStyleInputs* line);
 
+// Reading and writing a path's style; both results are ignored, and a failed
+// read leaves the buffer as it was.
+void ReadLineStyle(AIArtHandle path, AIPathStyle* style);
+void WriteLineStyle(AIArtHandle path, const AIPathStyle* style);
+
 #endif

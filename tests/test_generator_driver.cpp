@@ -293,7 +293,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultRow{"InsertLayer", 2, &FocaraParams::layerPerLine, 1, 1, 3},
                       FaultRow{"NewArt", 3, nullptr, 1, 2, 3},
                       FaultRow{"SetPathSegments", 5, nullptr, 1, 2, 1},
-                      FaultRow{"TransformArt", 2, nullptr, 1, 2, 3},
+                      // The first line's styling makes the second call; the third turns the second line.
+                      FaultRow{"TransformArt", 3, nullptr, 1, 2, 3},
                       FaultRow{"RedrawDocument", 1, nullptr, 0, 30, 3}));
 
 } // namespace

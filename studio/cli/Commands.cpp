@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <iostream>
 
 #include "studio/cli/DialogActions.h"
 #include "studio/cli/FilterRun.h"
 #include "studio/host/Host.h"
 #include "studio/host/RecordDefaults.h"
+#include "studio/document/ColorText.h"
 #include "studio/io/AtomicFile.h"
+#include "studio/io/CairoWriter.h"
 #include "studio/io/DocumentJson.h"
 #include "studio/io/RecordFile.h"
 #include "studio/io/SvgWriter.h"
@@ -18,7 +21,7 @@ namespace studio::cli {
 
 namespace {
 
-enum class OutputFormat { Svg, Json };
+enum class OutputFormat { Svg, Json, Png, Pdf };
 
 OutputFormat outputFormatOf(const std::filesystem::path& file)
 {
@@ -26,7 +29,45 @@ OutputFormat outputFormatOf(const std::filesystem::path& file)
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
     if (ext == ".svg") return OutputFormat::Svg;
     if (ext == ".json") return OutputFormat::Json;
-    throw InputError(displayName(file) + ": cannot tell the output format; the name must end in .svg or .json");
+    if (ext == ".png") return OutputFormat::Png;
+    if (ext == ".pdf") return OutputFormat::Pdf;
+    throw InputError(displayName(file) +
+                     ": cannot tell the output format; the name must end in .svg, .json, .png or .pdf");
+}
+
+std::string outputBytes(OutputFormat format, const Document& document, uint64_t seed, double dpi)
+{
+    switch (format) {
+    case OutputFormat::Svg: return documentToSvg(document);
+    case OutputFormat::Json: return documentToJson(document, seed);
+    case OutputFormat::Png: return documentToPng(document, dpi);
+    case OutputFormat::Pdf: return documentToPdf(document);
+    }
+    throw std::logic_error("unknown output format");
+}
+
+// As a user sets the fill and stroke before running a filter. None only
+// unpaints: an unpainted fill or stroke keeps its colour, as the default
+// document's stroke does, so styling steps that paint it later (sketch
+// copies, swatches) still have a colour to work on.
+void setPaint(bool& paint, Color& color, const Color& chosen)
+{
+    paint = chosen.kind != ColorKind::None;
+    if (paint) color = chosen;
+}
+
+void setCurrentStyle(PathStyle& style, const RenderOptions& options)
+{
+    if (options.fill) setPaint(style.fillPaint, style.fill, *options.fill);
+    if (options.stroke) setPaint(style.strokePaint, style.stroke, *options.stroke);
+    if (options.strokeWidth) style.strokeWidth = *options.strokeWidth;
+}
+
+// A finite number, the whole text.
+bool parseNumber(const std::string& text, double& value)
+{
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return !text.empty() && ec == std::errc() && end == text.data() + text.size() && std::isfinite(value);
 }
 
 Document loadDocument(const std::optional<std::filesystem::path>& file)
@@ -76,11 +117,37 @@ uint64_t parseSeed(const std::string& text)
     return seed;
 }
 
+Color parseColorOption(const std::string& option, const std::string& text)
+{
+    try {
+        return colorFromText(text);
+    } catch (const std::invalid_argument& e) {
+        throw InputError(option + " " + text + ": " + e.what());
+    }
+}
+
+float parseStrokeWidth(const std::string& text)
+{
+    double width = 0;
+    if (!parseNumber(text, width) || width < 0 || width > 1e6)
+        throw InputError("--stroke-width " + text + ": expected a number of points from 0 to 1000000");
+    return static_cast<float>(width);
+}
+
+double parseDpi(const std::string& text)
+{
+    double dpi = 0;
+    if (!parseNumber(text, dpi) || dpi <= 0) throw InputError("--dpi " + text + ": expected a number above 0");
+    return dpi;
+}
+
 void render(const RenderOptions& options)
 {
     // Every input is read and checked before any output file exists.
     OutputFormat format = outputFormatOf(options.output);
     Document document = loadDocument(options.doc);
+    setCurrentStyle(document.currentStyle, options);
+    if (format == OutputFormat::Png) pngPixelSize(document.page, options.dpi);  // refuses a page too large to draw
     std::optional<FocaraParams> stored;
     if (options.params) stored = readRecordFile(*options.params);
     uint64_t seed = options.seed ? *options.seed : seedFromClock();
@@ -113,7 +180,7 @@ void render(const RenderOptions& options)
     }
     record = *session.runner().record();
 
-    output.write(format == OutputFormat::Svg ? documentToSvg(host.document()) : documentToJson(host.document(), seed));
+    output.write(outputBytes(format, host.document(), seed, options.dpi));
     if (savedRecord) savedRecord->write(bytesOf(recordToBytes(record)));
     if (savedRecord) savedRecord->commit();
     output.commit();

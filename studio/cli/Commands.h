@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "studio/document/Color.h"
+
 namespace studio::cli {
 
 struct RenderOptions {
@@ -23,7 +25,14 @@ struct RenderOptions {
     std::optional<std::filesystem::path> uiFile;      // a file of dialog actions, before ui
     bool noDialog = false;
     std::optional<std::filesystem::path> plugin;      // else Vexo_Zoom.aip beside focara
-    std::filesystem::path output;  // .svg or .json
+    std::filesystem::path output;  // .svg, .json, .png or .pdf
+    double dpi = 150;              // pixels per inch of a PNG
+    // The document's current style for new paths, as a user sets fill and
+    // stroke before running the filter. A colour of kind none unpaints and
+    // leaves the colour as it was.
+    std::optional<Color> fill;
+    std::optional<Color> stroke;
+    std::optional<float> strokeWidth;
 };
 
 // The plug-in showed its error dialog: what() holds its "Plug-in Error: ..." lines.
@@ -61,5 +70,13 @@ void info(const std::optional<std::filesystem::path>& plugin);
 
 // "--seed" text as a seed: a decimal whole number that fits 64 bits.
 uint64_t parseSeed(const std::string& text);
+
+// A colour option's text ("--fill", "--stroke"): #rrggbb, gray:G,
+// cmyk:C,M,Y,K or none. Throws InputError naming the option.
+Color parseColorOption(const std::string& option, const std::string& text);
+// "--stroke-width": points, at least 0.
+float parseStrokeWidth(const std::string& text);
+// "--dpi": pixels per inch, above 0.
+double parseDpi(const std::string& text);
 
 }  // namespace studio::cli

@@ -56,7 +56,16 @@ int main(int argc, char** argv)
     std::string plugin;
     renderCommand->add_option("--plugin", plugin, "The plug-in library; default: Vexo_Zoom.aip beside focara")
         ->type_name("PATH");
-    renderCommand->add_option("-o,--output", output, "Output file: .svg or .json")->type_name("OUT")->required();
+    renderCommand->add_option("-o,--output", output, "Output file: .svg, .json, .png or .pdf")
+        ->type_name("OUT")
+        ->required();
+    std::string dpi, fill, stroke, strokeWidth;
+    renderCommand->add_option("--dpi", dpi, "Pixels per inch of a PNG; default 150")->type_name("N");
+    renderCommand->add_option("--fill", fill, "Fill of new paths: #rrggbb, gray:G, cmyk:C,M,Y,K or none")
+        ->type_name("COLOR");
+    renderCommand->add_option("--stroke", stroke, "Stroke of new paths: #rrggbb, gray:G, cmyk:C,M,Y,K or none")
+        ->type_name("COLOR");
+    renderCommand->add_option("--stroke-width", strokeWidth, "Stroke width of new paths, points")->type_name("W");
 
     MakeParamsOptions make;
     std::string showFile, makeDoc, makeOutput;
@@ -106,6 +115,10 @@ int main(int argc, char** argv)
             if (renderCommand->count("--preset")) render.preset = preset;
             if (renderCommand->count("--ui")) render.ui = ui;
             if (renderCommand->count("--ui-file")) render.uiFile = uiFile;
+            if (renderCommand->count("--dpi")) render.dpi = parseDpi(dpi);
+            if (renderCommand->count("--fill")) render.fill = parseColorOption("--fill", fill);
+            if (renderCommand->count("--stroke")) render.stroke = parseColorOption("--stroke", stroke);
+            if (renderCommand->count("--stroke-width")) render.strokeWidth = parseStrokeWidth(strokeWidth);
             render.output = output;
             studio::cli::render(render);
         } else if (showCommand->parsed()) {

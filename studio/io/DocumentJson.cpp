@@ -26,7 +26,8 @@ constexpr int kFormatVersion = 1;
 constexpr size_t kMaxSegments = 32767;  // the suites count a path's segments in 16 bits
 // Colour components an input may hold. Documents the plug-in draws must read
 // back: should it ever store components outside this range, widen it here.
-constexpr float kComponentMin = 0;
+// The sketch copies' shift colour mode stores amounts in -1..1, unclamped.
+constexpr float kComponentMin = -1;
 constexpr float kComponentMax = 1;
 
 // Reading
