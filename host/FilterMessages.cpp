@@ -10,6 +10,9 @@
 
 namespace {
 
+// Reported when the dialog could not be opened: the toolkit gives no code of its own.
+constexpr SPErr kDialogFailedErr = kBadParameterErr;
+
 // The record inside the message's parameters handle.
 FocaraParams* LockedRecord(AIMdMemoryHandle handle)
 {
@@ -50,7 +53,8 @@ SPErr GetFilterParameters(SPMessageData* message)
     if (err) return err;
     std::memcpy(record, &saved, sizeof saved);
     record->previewDrawn = 0;
-    return kCanceledErr;
+    // A dialog that could not open is a failure to report, not the user's cancel.
+    return result == kADMModalFailed ? kDialogFailedErr : kCanceledErr;
 }
 
 SPErr GoFilter(SPMessageData* message)

@@ -21,6 +21,38 @@ AIReal* ParamRealAt(FocaraParams* record, const FocaraParamField* field)
     return reinterpret_cast<AIReal*>(reinterpret_cast<unsigned char*>(record) + field->offset);
 }
 
+const FocaraParamField* ParamFieldAtOffset(int32_t offset)
+{
+    // One row per four-byte word, in stored order.
+    if (offset < 0 || offset % 4 != 0 || offset / 4 >= kFocaraParamFieldCount) return nullptr;
+    return &kFocaraParamFields[offset / 4];
+}
+
+void WriteParamValue(FocaraParams* record, const FocaraParamField* field, double value)
+{
+    if (field->type == kParamReal)
+        *ParamRealAt(record, field) = static_cast<AIReal>(value);
+    else
+        *ParamIntAt(record, field) = static_cast<int32_t>(value);
+}
+
+void WriteParamDefault(FocaraParams* record, const FocaraParamField* field, AIRealPoint viewCenter)
+{
+    switch (field->defaultKind) {
+    case kDefaultNotSet:
+        return;
+    case kDefaultViewCenterH:
+        WriteParamValue(record, field, viewCenter.h);
+        return;
+    case kDefaultViewCenterV:
+        WriteParamValue(record, field, viewCenter.v);
+        return;
+    case kDefaultConstant:
+        WriteParamValue(record, field, field->defaultValue);
+        return;
+    }
+}
+
 AIErr WriteParamDefaults(FocaraParams* record)
 {
     AIDocumentHandle document = nullptr;
@@ -34,15 +66,6 @@ AIErr WriteParamDefaults(FocaraParams* record)
     err = sAIDocumentView->GetDocumentViewCenter(view, &center);
     if (err) return err;
 
-    for (const FocaraParamField& field : kFocaraParamFields) {
-        double value = field.defaultValue;
-        if (field.defaultKind == kDefaultNotSet) continue;
-        if (field.defaultKind == kDefaultViewCenterH) value = center.h;
-        if (field.defaultKind == kDefaultViewCenterV) value = center.v;
-        if (field.type == kParamReal)
-            *ParamRealAt(record, &field) = static_cast<AIReal>(value);
-        else
-            *ParamIntAt(record, &field) = static_cast<int32_t>(value);
-    }
+    for (const FocaraParamField& field : kFocaraParamFields) WriteParamDefault(record, &field, center);
     return kNoErr;
 }

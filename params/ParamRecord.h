@@ -12,6 +12,15 @@ const FocaraParamField* FindParamField(const char* name);
 int32_t* ParamIntAt(FocaraParams* record, const FocaraParamField* field);
 AIReal* ParamRealAt(FocaraParams* record, const FocaraParamField* field);
 
+// The row of the field at byte offset, or null when no field starts there.
+const FocaraParamField* ParamFieldAtOffset(int32_t offset);
+
+// Writes value into the field: converted toward zero for flags and integers.
+void WriteParamValue(FocaraParams* record, const FocaraParamField* field, double value);
+// Writes the field's default, viewCenter for the view-centre defaults.
+// Fields without a default are left alone.
+void WriteParamDefault(FocaraParams* record, const FocaraParamField* field, AIRealPoint viewCenter);
+
 // Writes every default of the table into record. Queries the current document
 // first and returns its error before anything is written; the view-centre
 // defaults come from document view 0. Fields without a default are left alone.

@@ -43,8 +43,9 @@ enum { kADMDefaultFont = 0, kADMBoldDialogFont = 5 };
 enum { kADMNoUnits = 0 };
 /* Modifier flag of a mouse event that picks a point on the document. */
 enum { kADMPickModifier = 0x20 };
-/* Modal results: the default item accepts, the cancel item cancels. */
-enum { kADMDefaultItemID = 1, kADMCancelItemID = 2 };
+/* Modal results: the default item accepts, the cancel item cancels;
+   kADMModalFailed says the dialog could not be opened. */
+enum { kADMDefaultItemID = 1, kADMCancelItemID = 2, kADMModalFailed = -1 };
 
 #define kADMBasicSuite "ADM Basic Suite"
 #define kADMBasicSuiteVersion 2

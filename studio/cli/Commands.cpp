@@ -6,6 +6,7 @@
 #include <cmath>
 #include <iostream>
 
+#include "studio/cli/DialogActions.h"
 #include "studio/cli/FilterRun.h"
 #include "studio/host/Host.h"
 #include "studio/host/RecordDefaults.h"
@@ -155,16 +156,23 @@ void render(const RenderOptions& options)
     PluginSession session(host, pluginPath(options.plugin));
     throwIfReported(session);
     FocaraParams record = stored ? *stored : defaultRecord(host.document());
-    applySets(record, options.sets);
+    std::vector<ScriptAction> actions;
+    if (options.noDialog)
+        applySets(record, options.sets);
+    else
+        actions = dialogActions({options.preset, options.sets, options.ui, options.uiFile}, record.currentPage);
     session.runner().setRecord(record);
+    ScriptedDriver driver(host, std::move(actions), std::cout);
+    host.dialogs().setDriver(&driver);
 
     // Opened before the run, so that an unwritable output costs no drawing.
     std::optional<AtomicFile> savedRecord;
     if (options.saveParams) savedRecord.emplace(*options.saveParams);
     AtomicFile output(options.output);
 
-    // Until the dialog has items, opening it and accepting it changes nothing.
     PluginRunner::RunResult run = session.runner().runFilter(!options.noDialog);
+    host.dialogs().setDriver(nullptr);
+    if (driver.error()) throw InputError(*driver.error());
     throwIfReported(session);
     if (run.outcome == PluginRunner::Outcome::Cancelled) {
         std::cerr << "cancelled: the document and the record are as they were; nothing written\n";
@@ -187,6 +195,21 @@ void makeParams(const MakeParamsOptions& options)
     FocaraParams record = defaultRecord(document);
     applySets(record, options.sets);
     writeFileAtomically(options.output, bytesOf(recordToBytes(record)));
+}
+
+void presets(const std::optional<std::filesystem::path>& plugin)
+{
+    Host host(Document::makeDefault(), 0);
+    PluginSession session(host, pluginPath(plugin));
+    throwIfReported(session);
+    std::vector<PresetEntry> entries = listPresets(host, session.runner());
+    throwIfReported(session);
+    for (const PresetEntry& entry : entries) {
+        std::cout << entry.id << " \"" << entry.text << "\":";
+        if (entry.changes.empty()) std::cout << " the defaults";
+        for (const std::string& change : entry.changes) std::cout << ' ' << change;
+        std::cout << '\n';
+    }
 }
 
 void about(const std::optional<std::filesystem::path>& plugin)

@@ -18,7 +18,11 @@ struct RenderOptions {
     std::optional<std::filesystem::path> params;      // else the plug-in's defaults
     std::optional<std::filesystem::path> saveParams;  // the record after the run
     std::optional<uint64_t> seed;                     // else from the clock
-    std::vector<std::string> sets;                    // FIELD=VALUE, applied in order
+    std::vector<std::string> sets;                    // FIELD=VALUE, in order: typed into the dialog,
+                                                      // or with noDialog written into the record
+    std::optional<std::string> preset;                // entry of the preset popup, chosen first
+    std::optional<std::string> ui;                    // dialog actions, after the preset and sets
+    std::optional<std::filesystem::path> uiFile;      // a file of dialog actions, before ui
     bool noDialog = false;
     std::optional<std::filesystem::path> plugin;      // else Vexo_Zoom.aip beside focara
     std::filesystem::path output;  // .svg, .json, .png or .pdf
@@ -38,7 +42,13 @@ public:
 };
 
 // Runs the filter on the document and writes it. Prints "seed: N" on stderr.
+// The dialog plays the preset, the sets and the scripts, and is accepted
+// unless they end it; a cancelled dialog writes nothing and says so. An
+// action the dialog refuses throws InputError naming it.
 void render(const RenderOptions& options);
+
+// Prints every entry of the preset popup with the fields it sets apart from the defaults.
+void presets(const std::optional<std::filesystem::path>& plugin);
 
 // Prints the record's fields by name as JSON on stdout.
 void showParams(const std::filesystem::path& file);

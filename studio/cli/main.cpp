@@ -32,11 +32,28 @@ int main(int argc, char** argv)
         ->type_name("REC.rec");
     renderCommand->add_option("--seed", seed, "Seed of the host's random numbers; default: from the clock")
         ->type_name("N");
-    renderCommand->add_option("--set", render.sets, "Change one record field, e.g. --set lineCount=50 (repeatable)")
+    std::string preset, ui, uiFile;
+    CLI::Option* presetOption =
+        renderCommand->add_option("--preset", preset, "Choose entry N of the dialog's preset popup (0 is Reset)")
+            ->type_name("N");
+    renderCommand->add_option("--set", render.sets,
+                              "Type a value into the dialog item that shows the field, after the preset, e.g. "
+                              "--set lineCount=50 (repeatable); with --no-dialog, change the record as stored")
         ->type_name("FIELD=VALUE")
         ->allow_extra_args(false);
+    CLI::Option* uiOption = renderCommand->add_option(
+        "--ui", ui,
+        "Dialog actions, one per line or ';'-separated: set ID VALUE, toggle ID, choose ID ENTRY, click ID, "
+        "pick ID X Y, ok, cancel, state. Without ok or cancel the dialog is accepted")
+        ->type_name("ACTIONS");
+    CLI::Option* uiFileOption =
+        renderCommand->add_option("--ui-file", uiFile, "A file of dialog actions, played before --ui")
+            ->type_name("FILE");
     renderCommand->add_flag("--no-dialog", render.noDialog,
-                            "Run \"AI Go\" alone on the record as stored, without the dialog");
+                            "Run \"AI Go\" alone on the record as stored, without the dialog")
+        ->excludes(presetOption)
+        ->excludes(uiOption)
+        ->excludes(uiFileOption);
     std::string plugin;
     renderCommand->add_option("--plugin", plugin, "The plug-in library; default: Vexo_Zoom.aip beside focara")
         ->type_name("PATH");
@@ -64,6 +81,11 @@ int main(int argc, char** argv)
         ->type_name("FIELD=VALUE")
         ->allow_extra_args(false);
     makeCommand->add_option("-o,--output", makeOutput, "Record file to write")->type_name("REC.rec")->required();
+
+    std::string presetsPlugin;
+    CLI::App* presetsCommand =
+        app.add_subcommand("presets", "List the dialog's preset entries and what each sets apart from the defaults.");
+    presetsCommand->add_option("--plugin", presetsPlugin, "The plug-in library")->type_name("PATH");
 
     std::string aboutPlugin, infoPlugin;
     CLI::App* aboutCommand = app.add_subcommand("about", "Print the plug-in's About box.");
@@ -105,6 +127,9 @@ int main(int argc, char** argv)
             if (renderCommand->count("--save-params")) render.saveParams = saveParams;
             if (renderCommand->count("--seed")) render.seed = parseSeed(seed);
             render.plugin = optionalPath(renderCommand, plugin);
+            if (renderCommand->count("--preset")) render.preset = preset;
+            if (renderCommand->count("--ui")) render.ui = ui;
+            if (renderCommand->count("--ui-file")) render.uiFile = uiFile;
             if (renderCommand->count("--dpi")) render.dpi = parseDpi(dpi);
             if (renderCommand->count("--fill")) render.fill = parseColorOption("--fill", fill);
             if (renderCommand->count("--stroke")) render.stroke = parseColorOption("--stroke", stroke);
@@ -122,6 +147,8 @@ int main(int argc, char** argv)
             if (makeCommand->count("--doc")) make.doc = makeDoc;
             make.output = makeOutput;
             makeParams(make);
+        } else if (presetsCommand->parsed()) {
+            presets(optionalPath(presetsCommand, presetsPlugin));
         } else if (aboutCommand->parsed()) {
             about(optionalPath(aboutCommand, aboutPlugin));
         } else if (infoCommand->parsed()) {

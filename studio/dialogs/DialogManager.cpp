@@ -54,7 +54,7 @@ int32_t DialogManager::runModal(const std::string& name, int32_t templateId, ADM
         item->bounds = toPixels(ti.bounds);
         item->text = ti.text;
         item->isDefault = ti.isDefault;
-        dialog.items.push_back(std::move(item));
+        dialog.add(std::move(item));
     }
 
     open_.push_back(&dialog);
@@ -70,17 +70,49 @@ int32_t DialogManager::runModal(const std::string& name, int32_t templateId, ADM
         if (item->visible && !item->text.empty()) shown.texts.emplace_back(item->id, item->text);
 
     driver_->runModal(dialog);
-    if (!dialog.result) {
-        // Pressing Enter: the default item if there is one, else the host's own accept.
-        if (DialogItem* ok = dialog.item(kADMDefaultItemID)) userChanged(*ok);
-        if (!dialog.result) dialog.result = kADMDefaultItemID;
-    }
+    if (!dialog.result) accept(dialog);
     shown.result = *dialog.result;
     shown_.push_back(std::move(shown));
     return *dialog.result;
 }
 
-void DialogManager::userChanged(DialogItem& item) { sendNotify(item, kADMUserChangedNotifier); }
+void DialogManager::userChanged(DialogItem& item)
+{
+    sendNotify(item, kADMUserChangedNotifier);
+    item.pending.reset();
+}
+
+bool DialogManager::track(DialogItem& item, int32_t modifiers, AIPoint point)
+{
+    MouseEvent saved = event;
+    event = {modifiers, point};
+    struct Restore {
+        MouseEvent& event;
+        MouseEvent saved;
+        ~Restore() { event = saved; }
+    } restore{event, saved};
+    if (!item.track) return true;
+    return item.track(itemRef(item), nullptr) != 0;
+}
+
+void DialogManager::click(DialogItem& item)
+{
+    if (track(item, 0, {0, 0})) userChanged(item);
+}
+
+void DialogManager::accept(Dialog& dialog)
+{
+    DialogItem* ok = dialog.item(kADMDefaultItemID);
+    if (ok && ok->visible && ok->enabled) click(*ok);
+    if (!dialog.result) dialog.result = kADMDefaultItemID;
+}
+
+void DialogManager::cancel(Dialog& dialog)
+{
+    DialogItem* item = dialog.item(kADMCancelItemID);
+    if (item && item->visible && item->enabled && item->kind == ItemKind::PushButton) click(*item);
+    if (!dialog.result) dialog.result = kADMCancelItemID;
+}
 
 void DialogManager::sendNotify(DialogItem& item, const char* notifierType)
 {

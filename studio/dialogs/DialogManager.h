@@ -35,8 +35,19 @@ public:
     void alert(std::string message) { alerts_.push_back(std::move(message)); }
 
     // What a user action does: the item's notification procedure runs, or
-    // the default notification when it has none.
+    // the default notification when it has none; then the item's pending
+    // value is dropped, taken or not.
     void userChanged(DialogItem& item);
+    // A mouse gesture on an item: the event is current while the item's
+    // tracking procedure (or the default tracking) runs. Whether the host
+    // goes on to notify the item.
+    bool track(DialogItem& item, int32_t modifiers, AIPoint point);
+    // A plain click on a button: tracking without modifiers, then the notification.
+    void click(DialogItem& item);
+    // Enter: the default item when there is one, else the host's own accept (result 1).
+    void accept(Dialog& dialog);
+    // Escape: the cancel item when it can be pressed, else the host's own cancel (result 2).
+    void cancel(Dialog& dialog);
     // Sends a notification of that type to the item's procedure.
     void sendNotify(DialogItem& item, const char* notifierType);
     // The host's own handling: the item takes its pending value; the default

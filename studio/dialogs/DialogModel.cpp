@@ -1,5 +1,8 @@
 #include "studio/dialogs/DialogModel.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <cstdio>
 #include <cstring>
 
 namespace studio {
@@ -41,9 +44,43 @@ const char* itemKindName(ItemKind kind)
 
 DialogItem* Dialog::item(int32_t id)
 {
-    for (auto& i : items)
-        if (i->id == id) return i.get();
-    return nullptr;
+    auto it = byId_.find(id);
+    return it == byId_.end() ? nullptr : it->second;
+}
+
+bool Dialog::add(std::unique_ptr<DialogItem> created)
+{
+    if (!created || !byId_.emplace(created->id, created.get()).second) return false;
+    items.push_back(std::move(created));
+    return true;
+}
+
+std::string displayValue(const DialogItem& item)
+{
+    switch (item.kind) {
+    case ItemKind::SpinEdit: {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.*f", std::clamp(item.precision, 0, 6), item.value);
+        // "-0.00" shows as a person would type it.
+        if (std::strtod(text, nullptr) == 0.0 && text[0] == '-') return text + 1;
+        return text;
+    }
+    case ItemKind::CheckBox:
+        return item.value != 0 ? "on" : "off";
+    case ItemKind::Popup:
+        if (item.active < 0 || static_cast<size_t>(item.active) >= item.entries.size()) return "none";
+        return std::to_string(item.entries[static_cast<size_t>(item.active)].id) + " \"" +
+               item.entries[static_cast<size_t>(item.active)].text + "\"";
+    default:
+        return "";
+    }
+}
+
+int32_t entryPosition(const DialogItem& popup, int32_t entryId)
+{
+    for (size_t i = 0; i < popup.entries.size(); ++i)
+        if (popup.entries[i].id == entryId) return static_cast<int32_t>(i);
+    return -1;
 }
 
 void AcceptingDriver::runModal(Dialog& dialog)

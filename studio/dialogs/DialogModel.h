@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "sdk/ADM.h"
@@ -39,7 +40,9 @@ struct DialogItem {
     double minimum = -1e9;
     double maximum = 1e9;
     int32_t precision = 0;
-    // A value the user typed or chose, taken by the default notification.
+    // A value the user typed or chose, taken by the default notification:
+    // spin edits the typed number, check boxes the new state, popups the
+    // chosen entry's position. Dropped when the user's notification ends.
     std::optional<double> pending;
     ADMItemNotifyProc notify = nullptr;
     ADMItemTrackProc track = nullptr;
@@ -73,11 +76,22 @@ struct Dialog {
     ADMRect bounds{};
     int32_t mask = 0;
     ADMUserData userData = nullptr;
-    std::vector<std::unique_ptr<DialogItem>> items;  // in creation order
+    std::vector<std::unique_ptr<DialogItem>> items;  // in creation order; add through add()
     std::optional<int32_t> result;                   // set when the modal loop ends
 
     DialogItem* item(int32_t id);
+    // Takes item; false (and item dropped) when its id is taken.
+    bool add(std::unique_ptr<DialogItem> item);
+
+private:
+    std::unordered_map<int32_t, DialogItem*> byId_;
 };
+
+// The value as the item shows it: a spin edit's number with its places, a
+// check box "on" or "off", a popup its active entry's id and text.
+std::string displayValue(const DialogItem& item);
+// The position of the popup entry with that id, or -1.
+int32_t entryPosition(const DialogItem& popup, int32_t entryId);
 
 // What a dialog showed when it opened: for tests and the command line.
 struct ShownDialog {

@@ -87,7 +87,7 @@ ADMItemRef createItem(ADMDialogRef d, int32_t id, const char* type, const ADMRec
         created->userData = data;
         if (kind == ItemKind::CheckBox) created->minimum = 0, created->maximum = 1;
         DialogItem* raw = created.get();
-        dialog(d)->items.push_back(std::move(created));
+        if (!dialog(d)->add(std::move(created))) return nullptr;
         if (init) init(itemRef(raw));
         return itemRef(raw);
     }, ADMItemRef{});
@@ -134,9 +134,14 @@ void setText(ADMItemRef i, const char* text)
     }, 0);
 }
 
+// A spin edit's text is its value as shown, with its places.
 void getText(ADMItemRef i, char* text, int32_t maxLength)
 {
-    if (i) copyText(item(i)->text, text, maxLength);
+    quietly([&] {
+        if (!i) return 0;
+        copyText(item(i)->kind == ItemKind::SpinEdit ? displayValue(*item(i)) : item(i)->text, text, maxLength);
+        return 0;
+    }, 0);
 }
 
 void setFont(ADMItemRef i, int32_t font)
@@ -163,7 +168,12 @@ void setValue(ADMItemRef i, double value)
 }
 
 void setIntValue(ADMItemRef i, int32_t value) { setValue(i, value); }
-int32_t getIntValue(ADMItemRef i) { return i ? static_cast<int32_t>(item(i)->value) : 0; }
+int32_t getIntValue(ADMItemRef i)
+{
+    if (!i) return 0;
+    // Toward zero, within what an int32 holds.
+    return static_cast<int32_t>(std::clamp(item(i)->value, -2147483648.0, 2147483647.0));
+}
 void setFloatValue(ADMItemRef i, AIReal value) { setValue(i, value); }
 AIReal getFloatValue(ADMItemRef i) { return i ? static_cast<AIReal>(item(i)->value) : 0; }
 void setBooleanValue(ADMItemRef i, AIBoolean value) { setValue(i, value ? 1 : 0); }
