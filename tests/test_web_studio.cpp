@@ -23,7 +23,7 @@ using studio::web::StudioServer;
 namespace {
 
 // The parameter dialog builds its items once the dialog's code is on this branch.
-constexpr bool kDialogHasItems = false;
+constexpr bool kDialogHasItems = true;
 
 StudioOptions options()
 {

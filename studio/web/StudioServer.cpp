@@ -5,8 +5,9 @@
 
 #include <charconv>
 #include <nlohmann/json.hpp>
-#include <sstream>
+#include <variant>
 
+#include "studio/dialogs/ScriptedDriver.h"
 #include "studio/io/Files.h"
 #include "studio/web/Assets.h"
 #include "studio/web/StudioSession.h"
@@ -17,12 +18,23 @@ namespace {
 
 constexpr size_t kMaxDocumentBytes = 64u << 20;
 
-uint64_t sinceOf(const httplib::Request& req)
+std::optional<uint64_t> numberParameter(const httplib::Request& req, const char* name)
 {
-    uint64_t since = 0;
-    std::string text = req.get_param_value("since");
-    std::from_chars(text.data(), text.data() + text.size(), since);
-    return since;
+    uint64_t number = 0;
+    std::string text = req.get_param_value(name);
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return number;
+}
+
+// A request for the host thread with what the client already has.
+Request requestFor(const httplib::Request& req, std::function<Outcome(StudioSession&)> work)
+{
+    Request request;
+    request.work = std::move(work);
+    request.since = numberParameter(req, "since").value_or(0);
+    request.have = numberParameter(req, "have");
+    return request;
 }
 
 void send(httplib::Response& res, const Reply& reply)
@@ -41,17 +53,29 @@ void sendError(httplib::Response& res, int status, const std::string& message)
 }
 
 // Value changes of one item may replace each other while queued: only the
-// last one's preview is worth drawing.
-std::optional<std::pair<int, int32_t>> coalesceKeyOf(const std::string& action)
+// last one's preview is worth drawing. Toggles and clicks are not values.
+std::optional<std::pair<int, int32_t>> coalesceKeyOf(const ScriptAction& action)
 {
-    std::istringstream in(action);
-    std::string verb;
-    int32_t id = 0;
-    if (!(in >> verb >> id)) return std::nullopt;
-    if (verb == "set") return std::pair{1, id};
-    if (verb == "choose") return std::pair{2, id};
-    if (verb == "pick") return std::pair{3, id};
+    using Kind = ScriptAction::Kind;
+    if (action.kind == Kind::Set || action.kind == Kind::Choose || action.kind == Kind::Pick)
+        return std::pair{static_cast<int>(action.kind), action.id};
     return std::nullopt;
+}
+
+// One action of the scripted driver's language, or why the text is not one.
+std::variant<ScriptAction, std::string> parseOneAction(const std::string& text)
+{
+    std::vector<ScriptAction> actions;
+    try {
+        actions = parseScript(text);
+    } catch (const ScriptError& e) {
+        // The page sends one line: its number says nothing.
+        std::string message = e.what();
+        if (message.starts_with("line 1, ")) message.erase(0, 8);
+        return message;
+    }
+    if (actions.size() != 1) return std::string("send one dialog action per request, e.g. \"set 11 50\"");
+    return actions.front();
 }
 
 // Only pages of this server may drive it: a request must name this address
@@ -153,6 +177,9 @@ void StudioServer::routes()
     httplib::Server& http = *http_;
     http.new_task_queue = [] { return new httplib::ThreadPool(16); };
     http.set_keep_alive_timeout(1);
+    // Headers and body go out in separate writes: without this each answer can
+    // wait for a delayed acknowledgement.
+    http.set_tcp_nodelay(true);
     http.set_payload_max_length(kMaxDocumentBytes);
     http.set_pre_routing_handler([this](const httplib::Request& req, httplib::Response& res) {
         if (fromThisServer(req, port_)) return httplib::Server::HandlerResponse::Unhandled;
@@ -173,46 +200,33 @@ void StudioServer::routes()
     // Posts work to the host thread and answers with what it says.
     auto post = [this](std::function<Outcome(StudioSession&)> work) {
         return [this, work](const httplib::Request& req, httplib::Response& res) {
-            Request request;
-            request.work = work;
-            request.since = sinceOf(req);
-            send(res, call(queue_, std::move(request), replyTimeout_));
+            send(res, call(queue_, requestFor(req, work), replyTimeout_));
         };
     };
     auto client = [](const httplib::Request& req) { return req.get_param_value("client"); };
 
     http.Get("/api/state", post([](StudioSession& s) { return s.nothing(); }));
     http.Post("/api/filter", [this, client](const httplib::Request& req, httplib::Response& res) {
-        Request request;
-        request.work = [who = client(req)](StudioSession& s) { return s.runFilter(who); };
-        request.since = sinceOf(req);
-        send(res, call(queue_, std::move(request), replyTimeout_));
+        auto work = [who = client(req)](StudioSession& s) { return s.runFilter(who); };
+        send(res, call(queue_, requestFor(req, work), replyTimeout_));
     });
     http.Post("/api/about", [this, client](const httplib::Request& req, httplib::Response& res) {
-        Request request;
-        request.work = [who = client(req)](StudioSession& s) { return s.showAbout(who); };
-        request.since = sinceOf(req);
-        send(res, call(queue_, std::move(request), replyTimeout_));
+        auto work = [who = client(req)](StudioSession& s) { return s.showAbout(who); };
+        send(res, call(queue_, requestFor(req, work), replyTimeout_));
     });
     http.Post("/api/dialog", [this](const httplib::Request& req, httplib::Response& res) {
-        std::string action = req.body;
-        while (!action.empty() && (action.back() == '\n' || action.back() == '\r' || action.back() == ' '))
-            action.pop_back();
-        if (action.empty() || action.find_first_of(";\n") != std::string::npos)
-            return sendError(res, 400, "send one dialog action per request, e.g. \"set 11 50\"");
-        Request request;
+        auto parsed = parseOneAction(req.body);
+        if (auto* why = std::get_if<std::string>(&parsed)) return sendError(res, 400, *why);
+        ScriptAction action = std::get<ScriptAction>(std::move(parsed));
+        Request request = requestFor(req, [action](StudioSession& s) { return s.act(action); });
         request.coalesceKey = coalesceKeyOf(action);
-        request.work = [action](StudioSession& s) { return s.act(action); };
-        request.since = sinceOf(req);
         send(res, call(queue_, std::move(request), replyTimeout_));
     });
     http.Post("/api/undo", post([](StudioSession& s) { return s.undo(); }));
     http.Post("/api/redo", post([](StudioSession& s) { return s.redo(); }));
     http.Post("/api/document", [this](const httplib::Request& req, httplib::Response& res) {
-        Request request;
-        request.work = [text = req.body](StudioSession& s) { return s.open(text); };
-        request.since = sinceOf(req);
-        send(res, call(queue_, std::move(request), replyTimeout_));
+        auto work = [text = req.body](StudioSession& s) { return s.open(text); };
+        send(res, call(queue_, requestFor(req, work), replyTimeout_));
     });
     http.Get("/api/document.json", post([](StudioSession& s) { return s.document(DocumentFormat::Json, true); }));
     http.Get("/api/document.svg", post([](StudioSession& s) { return s.document(DocumentFormat::Svg, false); }));

@@ -25,6 +25,7 @@ constexpr double kPngDpi = 150;
 struct StudioSession::Slot {
     std::promise<Reply> reply;
     uint64_t since = 0;
+    std::optional<uint64_t> have;
     std::optional<Outcome> outcome;  // none while its work still runs
 };
 
@@ -96,6 +97,7 @@ bool StudioSession::serveOne(Dialog* modal)
     auto slot = std::make_shared<Slot>();
     slot->reply = std::move(request->reply);
     slot->since = request->since;
+    slot->have = request->have;
     served_.push_back(slot);
     try {
         slot->outcome = request->work(*this);
@@ -111,6 +113,7 @@ void StudioSession::answerServed()
     publish();
     std::vector<std::shared_ptr<Slot>> slots;
     slots.swap(served_);
+    std::optional<std::string> svg;  // made once, for every page that needs it
     for (const auto& slot : slots) {
         // A request whose work is still running (it opened this dialog) is answered as done so far.
         Outcome outcome = slot->outcome ? *slot->outcome : Outcome{};
@@ -119,6 +122,10 @@ void StudioSession::answerServed()
             continue;
         }
         json body = state(slot->since);
+        if (slot->have && *slot->have < documentVersion_) {
+            if (!svg) svg = documentToSvg(host_.document());
+            body["preview"] = {{"version", documentVersion_}, {"svg", *svg}};
+        }
         body["ok"] = outcome.status < 400;
         if (!outcome.error.empty()) body["error"] = outcome.error;
         slot->reply.set_value({outcome.status, "application/json", body.dump(), "", {}});
@@ -135,39 +142,7 @@ void StudioSession::runModal(Dialog& dialog)
     if (dialogs_.empty()) presence_.unwatch();
 }
 
-void StudioSession::cancelDialog(Dialog& dialog)
-{
-    // Escape: the cancel button when the dialog has one, so its procedure runs.
-    DialogItem* cancel = dialog.item(kADMCancelItemID);
-    if (cancel && cancel->kind == ItemKind::PushButton && cancel->visible && cancel->enabled)
-        host_.dialogs().userChanged(*cancel);
-    if (!dialog.result) dialog.result = kADMCancelItemID;
-}
-
-std::string StudioSession::applyAction(Dialog& dialog, const std::string& action)
-{
-    if (action == "ok") {
-        DialogItem* ok = dialog.item(kADMDefaultItemID);
-        if (ok && ok->visible && ok->enabled) host_.dialogs().userChanged(*ok);
-        if (!dialog.result) dialog.result = kADMDefaultItemID;
-        return "";
-    }
-    if (action == "cancel") {
-        cancelDialog(dialog);
-        return "";
-    }
-    std::istringstream words(action);
-    std::string verb;
-    int32_t id = 0;
-    if (words >> verb >> id && verb == "click") {
-        DialogItem* item = dialog.item(id);
-        if (!item) return "there is no item " + std::to_string(id);
-        if (!item->visible || !item->enabled) return "item " + std::to_string(id) + " cannot be pressed now";
-        host_.dialogs().userChanged(*item);
-        return "";
-    }
-    return "\"" + action + "\": this host does not take that action yet";
-}
+void StudioSession::cancelDialog(Dialog& dialog) { host_.dialogs().cancel(dialog); }
 
 Outcome StudioSession::runFilter(const std::string& client)
 {
@@ -194,11 +169,13 @@ Outcome StudioSession::showAbout(const std::string& client)
     return {};
 }
 
-Outcome StudioSession::act(const std::string& action)
+Outcome StudioSession::act(const ScriptAction& action)
 {
     if (dialogs_.empty()) return Outcome::refused(409, "no dialog is open");
-    std::string refused = applyAction(*dialogs_.back().dialog, action);
-    if (!refused.empty()) return Outcome::refused(422, refused);
+    // `state` prints the dialog as text; the page has it as items already.
+    std::ostringstream ignored;
+    std::string refused = performAction(host_, *dialogs_.back().dialog, action, ignored);
+    if (!refused.empty()) return Outcome::refused(422, "\"" + action.text + "\": " + refused);
     return {};
 }
 

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "studio/cli/FilterRun.h"
+#include "studio/dialogs/ScriptedDriver.h"
 #include "studio/host/Host.h"
 #include "studio/web/Presence.h"
 #include "studio/web/RequestQueue.h"
@@ -43,8 +44,8 @@ public:
     // either: a second dialog over an open one, an action with no dialog open.
     Outcome runFilter(const std::string& client);
     Outcome showAbout(const std::string& client);
-    // One action in the innermost open dialog ("set 11 50", "ok", ...).
-    Outcome act(const std::string& action);
+    // One action of the scripted driver's language in the innermost open dialog.
+    Outcome act(const ScriptAction& action);
     Outcome undo();
     Outcome redo();
     // Replaces the document with a JSON document; the one it replaces can be had back with undo.
@@ -68,7 +69,6 @@ private:
     void publish();
     nlohmann::json state(uint64_t since) const;
     void cancelDialog(Dialog& dialog);
-    std::string applyAction(Dialog& dialog, const std::string& action);
     void keepForUndo(Document before);
     bool busy() const { return running_; }
 

@@ -58,6 +58,8 @@ async function pump() {
     result = { ok: false, error: `The studio does not answer (${e.message}).` };
     setStatus('The studio does not answer. Is focara studio still running?');
   }
+  // A preview with a newer change queued behind it is stale already: only the last one is drawn.
+  if (result.preview && queue.length === 0) showSvg(result.preview.svg, result.preview.version);
   inFlight = false;
   updateBusy();
   entry.resolve(result);
@@ -65,7 +67,7 @@ async function pump() {
 }
 
 async function request(method, path, body) {
-  const url = `${path}${path.includes('?') ? '&' : '?'}client=${clientId}&since=${S.since}`;
+  const url = `${path}${path.includes('?') ? '&' : '?'}client=${clientId}&since=${S.since}&have=${S.shownVersion}`;
   const init = { method };
   if (body !== null) { init.body = body; init.headers = { 'Content-Type': 'text/plain' }; }
   const res = await fetch(url, init);
@@ -77,7 +79,7 @@ async function request(method, path, body) {
 
 function updateBusy() {
   clearTimeout(busyTimer);
-  const busy = inFlight || previewLoading;
+  const busy = inFlight;
   if (!busy) {
     document.body.classList.remove('busy');
     $('#busy').hidden = true;
@@ -108,26 +110,10 @@ function applyState(state) {
 
 // ---- The document
 
-let previewLoading = false;
-
-async function refreshPreview() {
-  if (previewLoading || inFlight || queue.length || S.docVersion <= S.shownVersion) return;
-  previewLoading = true;
-  updateBusy();
-  try {
-    const res = await fetch('/api/document.svg');
-    const version = Number(res.headers.get('X-Document-Version')) || S.docVersion;
-    const text = await res.text();
-    S.docVersion = Math.max(S.docVersion, version);
-    // Superseded while it was on its way: drop it, the newer one follows.
-    if (res.ok && version >= S.docVersion && !queue.length && !inFlight) showSvg(text, version);
-  } catch {
-    setStatus('The studio does not answer. Is focara studio still running?');
-  } finally {
-    previewLoading = false;
-    updateBusy();
-  }
-  if (S.docVersion > S.shownVersion && !queue.length && !inFlight) refreshPreview();
+// The answer that brings a newer document brings its SVG too; when that was
+// dropped as stale, ask once more.
+function refreshPreview() {
+  if (!inFlight && !queue.length && S.docVersion > S.shownVersion) enqueue('GET', '/api/state');
 }
 
 function showSvg(text, version) {
