@@ -345,6 +345,34 @@ TEST_F(Studio, OnlyTheDialogsOwnPageCountsAndScriptsAreNotWatched)
     act("cancel");
 }
 
+TEST(StudioErrors, ThePlugInsErrorDialogIsADialogOfThePageToo)
+{
+    StudioOptions o = options();
+    // The parameter dialog cannot open: the plug-in reports it in its error dialog.
+    o.onStart = [](studio::Host& host) { host.faults().failNth("Modal", 1, -1); };
+    StudioServer server(std::move(o));
+    int port = server.bind(0);
+    std::thread serving([&] { server.run(); });
+    httplib::Client client(StudioServer::kAddress, port);
+    auto opened = client.Post("/api/filter", "", "text/plain");
+    ASSERT_TRUE(opened);
+    json state = json::parse(opened->body);
+    ASSERT_EQ(state["dialogs"].size(), 1u) << state.dump();
+    const json& box = state["dialogs"][0];
+    EXPECT_EQ(box["name"], "Error Dialog");
+    const json* message = findItem(box, 2);
+    ASSERT_NE(message, nullptr);
+    EXPECT_FALSE((*message)["text"].get<std::string>().empty());
+    auto closed = client.Post("/api/dialog", "ok", "text/plain");
+    ASSERT_TRUE(closed);
+    state = json::parse(closed->body);
+    EXPECT_TRUE(state["dialogs"].empty());
+    EXPECT_FALSE(state["running"]);
+    EXPECT_EQ(state["document"]["paths"], 0);
+    server.stop();
+    serving.join();
+}
+
 TEST(StudioPresence, ASilentPageHasItsDialogCancelled)
 {
     StudioOptions o = options();

@@ -108,6 +108,7 @@ StudioServer::StudioServer(StudioOptions options)
             started.set_exception(std::current_exception());
             return;
         }
+        if (options.onStart) options.onStart(session->host());
         started.set_value();
         session->serve();
         if (options.onStop) options.onStop(session->currentDocument(), session->record());

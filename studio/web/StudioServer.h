@@ -15,6 +15,7 @@
 
 #include "sdk/FocaraParams.h"
 #include "studio/document/Document.h"
+#include "studio/host/Host.h"
 #include "studio/io/Files.h"
 #include "studio/web/Presence.h"
 #include "studio/web/RequestQueue.h"
@@ -33,6 +34,8 @@ struct StudioOptions {
     std::chrono::milliseconds heartbeatTimeout{5000};
     // How long an HTTP handler waits for the host thread.
     std::chrono::milliseconds replyTimeout{120000};
+    // Called on the host thread once the plug-in has started (tests arm the host's faults here).
+    std::function<void(Host&)> onStart;
     // Called on the host thread once serving has ended (any dialog cancelled),
     // with the document and the filter's record as the session leaves them.
     std::function<void(const Document&, const std::optional<FocaraParams>&)> onStop;

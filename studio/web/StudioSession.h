@@ -54,6 +54,7 @@ public:
     Outcome document(DocumentFormat format, bool attachment);
     Outcome nothing() { return {}; }
 
+    Host& host() { return host_; }
     const Document& currentDocument() const { return host_.document(); }
     std::optional<FocaraParams> record() { return plugin_.runner().record(); }
 
