@@ -81,10 +81,9 @@ const dialog = (name = 'Vexo_Zoom') => page.locator(`.window.dialog[data-name="$
 const item = (id) => dialog().locator(`.item[data-item-id="${id}"]`);
 const pathCount = () => page.locator('#sheet path').count();
 
+// Every request the page made is answered and shown.
 async function idle() {
-  await page.waitForFunction(() => !document.body.classList.contains('busy') && !document.querySelector('#busy:not([hidden])'));
-  // The request queue and the preview both settled.
-  await page.waitForTimeout(50);
+  await page.waitForFunction(() => document.body.dataset.pending === '0', null, { timeout: 60000 });
 }
 
 async function waitForPaths(count, timeout = 10000) {

@@ -42,6 +42,7 @@ function enqueue(method, path, body = null, key = null) {
   const entry = { method, path, body, key };
   entry.done = new Promise((resolve) => { entry.resolve = resolve; });
   queue.push(entry);
+  updateBusy();
   pump();
   return entry.done;
 }
@@ -80,6 +81,8 @@ async function request(method, path, body) {
 function updateBusy() {
   clearTimeout(busyTimer);
   const busy = inFlight;
+  // Requests not yet answered; "0" when the page shows everything it asked for.
+  document.body.dataset.pending = String(queue.length + (inFlight ? 1 : 0));
   if (!busy) {
     document.body.classList.remove('busy');
     $('#busy').hidden = true;
