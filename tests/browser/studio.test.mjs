@@ -200,6 +200,23 @@ test('Tumble changes the values', async (t) => {
   assert.notDeepEqual(after, before);
 });
 
+test('a pick button takes the point clicked on the page: "Zoom center"', async (t) => {
+  if (PENDING.dialogItems) return t.skip(PENDING.dialogItems);
+  await item(91).click();  // page "Create"
+  await item(163).click();
+  assert.ok(await page.locator('#canvas.picking').count());
+  const sheet = await page.locator('#sheet').boundingBox();
+  const scale = sheet.width / 612;
+  // The artwork point (200, 300): y counts up from the bottom of the page.
+  await page.mouse.click(sheet.x + 200 * scale, sheet.y + (792 - 300) * scale);
+  await idle();
+  const x = Number(await item(6).inputValue());
+  const y = Number(await item(7).inputValue());
+  assert.ok(Math.abs(x - 200) <= 1 && Math.abs(y - 300) <= 1, `picked (${x}, ${y})`);
+  assert.equal(await page.locator('#canvas.picking').count(), 0);
+  await item(90).click();  // back to page "Zoom"
+});
+
 test('a large drawing (40 sets of 300 lines) keeps the page responsive and shows the busy state', async (t) => {
   if (PENDING.dialogItems) return t.skip(PENDING.dialogItems);
   await item(161).selectOption({ label: ' Reset' });
