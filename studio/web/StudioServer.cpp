@@ -3,7 +3,9 @@
 #include <httplib.h>
 #include <sys/socket.h>
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <nlohmann/json.hpp>
 #include <variant>
 
@@ -104,11 +106,11 @@ StudioServer::StudioServer(StudioOptions options)
         try {
             session.emplace(std::move(options.document), options.seed, options.plugin, queue_, presence_,
                             options.heartbeatTimeout);
+            if (options.onStart) options.onStart(session->host());
         } catch (...) {
             started.set_exception(std::current_exception());
             return;
         }
-        if (options.onStart) options.onStart(session->host());
         started.set_value();
         session->serve();
         if (options.onStop) options.onStop(session->currentDocument(), session->record());
@@ -131,10 +133,15 @@ int StudioServer::bind(int port)
         int yes = 1;
         setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
     });
+    errno = 0;
     int bound = port == 0 ? http_->bind_to_any_port(kAddress) : (http_->bind_to_port(kAddress, port) ? port : -1);
-    if (bound < 0)
-        throw PortTakenError("--port " + std::to_string(port) + ": " + kAddress + ":" + std::to_string(port) +
-                             " is taken by another program; choose another port with --port P");
+    if (bound < 0) {
+        int error = errno;
+        std::string where = "--port " + std::to_string(port) + ": " + kAddress + ":" + std::to_string(port);
+        if (error == EADDRINUSE || error == 0)
+            throw PortTakenError(where + " is taken by another program; choose another port with --port P");
+        throw InputError(where + ": cannot listen there: " + std::strerror(error));
+    }
     port_ = bound;
     return bound;
 }

@@ -116,7 +116,7 @@ void StudioSession::answerServed()
     std::optional<std::string> svg;  // made once, for every page that needs it
     for (const auto& slot : slots) {
         // A request whose work is still running (it opened this dialog) is answered as done so far.
-        Outcome outcome = slot->outcome ? *slot->outcome : Outcome{};
+        Outcome outcome = slot->outcome ? std::move(*slot->outcome) : Outcome{};
         if (outcome.reply) {
             slot->reply.set_value(std::move(*outcome.reply));
             continue;
