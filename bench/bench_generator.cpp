@@ -6,23 +6,11 @@
 #include <cstring>
 
 #include "generator/Generator.h"
-#include "host/SuitePointers.h"
-#include "params/ParamRecord.h"
-#include "studio/host/Host.h"
+#include "bench/BenchHost.h"
 
 namespace {
 
-struct BoundHost {
-    studio::Host host{studio::Document::makeDefault(), 42};
-    FocaraParams record{};
-    BoundHost()
-    {
-        AcquireSuites(host.basicSuite());
-        WriteParamDefaults(&record);
-        host.beginUndoContext();
-    }
-    ~BoundHost() { ReleaseSuites(host.basicSuite()); }
-};
+using BoundHost = focara_bench::BenchHost;
 
 size_t segmentCount(const studio::Document& doc)
 {

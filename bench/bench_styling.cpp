@@ -7,24 +7,12 @@
 #include <string>
 
 #include "generator/Generator.h"
-#include "host/SuitePointers.h"
-#include "params/ParamRecord.h"
-#include "studio/host/Host.h"
+#include "bench/BenchHost.h"
 #include "studio/io/SvgWriter.h"
 
 namespace {
 
-struct StyledHost {
-    studio::Host host{studio::Document::makeDefault(), 42};
-    FocaraParams record{};
-    StyledHost()
-    {
-        AcquireSuites(host.basicSuite());
-        WriteParamDefaults(&record);
-        host.beginUndoContext();
-    }
-    ~StyledHost() { ReleaseSuites(host.basicSuite()); }
-};
+using StyledHost = focara_bench::BenchHost;
 
 // The process's peak resident set, from /proc/self/status, in MiB.
 double PeakMemoryMiB()
