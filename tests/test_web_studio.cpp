@@ -22,9 +22,6 @@ using studio::web::StudioServer;
 
 namespace {
 
-// The parameter dialog builds its items once the dialog's code is on this branch.
-constexpr bool kDialogHasItems = true;
-
 StudioOptions options()
 {
     StudioOptions o;
@@ -136,15 +133,13 @@ TEST_F(Studio, OpeningTheFilterAnswersOnceItsDialogWaitsForTheUser)
     EXPECT_EQ(dialog["name"], "Vexo_Zoom");
     EXPECT_EQ(dialog["title"], "Focara Plug-in");
     EXPECT_TRUE(opened.body["running"]);
-    if (kDialogHasItems) {
-        EXPECT_EQ(dialog["width"], 460);
-        EXPECT_EQ(dialog["height"], 355);
-        EXPECT_EQ(dialog["items"].size(), 147u);
-        const json* lines = findItem(dialog, 11);
-        ASSERT_NE(lines, nullptr);
-        EXPECT_EQ((*lines)["value"], 30);
-        EXPECT_EQ(opened.body["document"]["paths"], 30);
-    }
+    EXPECT_EQ(dialog["width"], 460);
+    EXPECT_EQ(dialog["height"], 355);
+    EXPECT_EQ(dialog["items"].size(), 147u);
+    const json* lines = findItem(dialog, 11);
+    ASSERT_NE(lines, nullptr);
+    EXPECT_EQ((*lines)["value"], 30);
+    EXPECT_EQ(opened.body["document"]["paths"], 30);
     // The same state again carries no item the client has already seen.
     Answer again = get("/api/state?since=" + std::to_string(opened.body["revision"].get<uint64_t>()));
     ASSERT_EQ(again.body["dialogs"].size(), 1u);
@@ -154,7 +149,6 @@ TEST_F(Studio, OpeningTheFilterAnswersOnceItsDialogWaitsForTheUser)
 
 TEST_F(Studio, AValueChangeAnswersWithTheChangedItemsAndTheNewPreview)
 {
-    if (!kDialogHasItems) GTEST_SKIP() << "the parameter dialog has no items on this branch yet";
     Answer opened = post("/api/filter");
     uint64_t revision = opened.body["revision"];
     uint64_t version = opened.body["document"]["version"];
@@ -179,7 +173,7 @@ TEST_F(Studio, AValueChangeAnswersWithTheChangedItemsAndTheNewPreview)
 TEST_F(Studio, CancelLeavesTheDocumentAsItWas)
 {
     post("/api/filter");
-    if (kDialogHasItems) act("set 11 50");
+    act("set 11 50");
     Answer cancelled = act("cancel");
     EXPECT_EQ(cancelled.status, 200);
     EXPECT_TRUE(cancelled.body["dialogs"].empty());
@@ -322,7 +316,7 @@ TEST_F(Studio, APageThatSaysFarewellHasItsDialogCancelled)
 {
     post("/api/heartbeat?client=page-1");
     post("/api/filter?client=page-1");
-    if (kDialogHasItems) act("set 11 50");
+    act("set 11 50");
     post("/api/bye?client=page-1");
     // The host thread looks at the pages between requests, a few times a second.
     Answer state;
@@ -408,15 +402,13 @@ TEST(StudioStop, StoppingMidDialogCancelsTheFilter)
     httplib::Client client(StudioServer::kAddress, port);
     auto opened = client.Post("/api/filter", "", "text/plain");
     ASSERT_TRUE(opened);
-    if (kDialogHasItems) client.Post("/api/dialog", "set 11 50", "text/plain");
+    client.Post("/api/dialog", "set 11 50", "text/plain");
     server.stop();
     serving.join();
     EXPECT_EQ(artAtStop, 0u);
     ASSERT_TRUE(recordAtStop);
     EXPECT_EQ(recordAtStop->previewDrawn, 0);
-    if (kDialogHasItems) {
-        EXPECT_EQ(recordAtStop->lineCount, 30);
-    }
+    EXPECT_EQ(recordAtStop->lineCount, 30);
     // Requests after the stop are answered at once.
     auto late = client.Get("/api/state");
     EXPECT_FALSE(late && late->status == 200) << "served after the stop";

@@ -10,11 +10,6 @@ import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { chromium } from 'playwright-core';
 
-// Steps that need work still on other branches: each names what it waits for.
-const PENDING = {
-  dialogItems: null,
-};
-
 const here = path.dirname(fileURLToPath(import.meta.url));
 const repo = path.resolve(here, '../..');
 const focara = process.env.FOCARA_BIN || path.join(repo, 'build/bin/focara');
@@ -139,15 +134,9 @@ test('Help > About shows the About box from its template; Enter closes it', asyn
   await about.waitFor({ state: 'detached' });
 });
 
-test('the filter opens its dialog on page "Zoom" with 30 lines and a preview of 30 paths', async (t) => {
+test('the filter opens its dialog on page "Zoom" with 30 lines and a preview of 30 paths', async () => {
   await openFilter();
   assert.equal(await dialog().locator('.title').textContent(), 'Focara Plug-in');
-  if (PENDING.dialogItems) {
-    t.skip(PENDING.dialogItems);
-    await page.keyboard.press('Escape');
-    await dialog().waitFor({ state: 'detached' });
-    return;
-  }
   const client = await dialog().locator('.client').boundingBox();
   assert.equal(Math.round(client.width), 460);
   assert.equal(Math.round(client.height), 355);
@@ -156,8 +145,7 @@ test('the filter opens its dialog on page "Zoom" with 30 lines and a preview of 
   await waitForPaths(30);
 });
 
-test('typing 50 lines redraws a preview of 50 paths within 100 ms', async (t) => {
-  if (PENDING.dialogItems) return t.skip(PENDING.dialogItems);
+test('typing 50 lines redraws a preview of 50 paths within 100 ms', async () => {
   await idle();
   await page.evaluate(() => { window.focaraTimings.length = 0; });
   for (const value of [40, 45, 50]) {
@@ -171,8 +159,7 @@ test('typing 50 lines redraws a preview of 50 paths within 100 ms', async (t) =>
   assert.ok(median < 100, `median preview latency ${median.toFixed(1)} ms`);
 });
 
-test('page "Setting": "Drop shadow" on gives 100 paths', async (t) => {
-  if (PENDING.dialogItems) return t.skip(PENDING.dialogItems);
+test('page "Setting": "Drop shadow" on gives 100 paths', async () => {
   await item(95).click();
   await page.waitForFunction(() => document.querySelector('.window.dialog .item.static-text.bold')?.textContent === 'Setting');
   await item(131).locator('input').check();
@@ -181,8 +168,7 @@ test('page "Setting": "Drop shadow" on gives 100 paths', async (t) => {
   await waitForPaths(50);
 });
 
-test('preset " 007" gives 50 lines on page "Zoom"', async (t) => {
-  if (PENDING.dialogItems) return t.skip(PENDING.dialogItems);
+test('preset " 007" gives 50 lines on page "Zoom"', async () => {
   await item(161).selectOption({ label: ' 007' });
   await page.waitForFunction(() => document.querySelector('.window.dialog .item.static-text.bold:not([hidden])')?.textContent === 'Zoom');
   await idle();
@@ -190,8 +176,7 @@ test('preset " 007" gives 50 lines on page "Zoom"', async (t) => {
   assert.ok(await item(11).isVisible());
 });
 
-test('Tumble changes the values', async (t) => {
-  if (PENDING.dialogItems) return t.skip(PENDING.dialogItems);
+test('Tumble changes the values', async () => {
   await idle();
   const before = await spinValues();
   await item(162).click();
@@ -200,8 +185,7 @@ test('Tumble changes the values', async (t) => {
   assert.notDeepEqual(after, before);
 });
 
-test('a pick button takes the point clicked on the page: "Zoom center"', async (t) => {
-  if (PENDING.dialogItems) return t.skip(PENDING.dialogItems);
+test('a pick button takes the point clicked on the page: "Zoom center"', async () => {
   await item(91).click();  // page "Create"
   await item(163).click();
   assert.ok(await page.locator('#canvas.picking').count());
@@ -217,8 +201,7 @@ test('a pick button takes the point clicked on the page: "Zoom center"', async (
   await item(90).click();  // back to page "Zoom"
 });
 
-test('a large drawing (40 sets of 300 lines) keeps the page responsive and shows the busy state', async (t) => {
-  if (PENDING.dialogItems) return t.skip(PENDING.dialogItems);
+test('a large drawing (40 sets of 300 lines) keeps the page responsive and shows the busy state', async () => {
   await item(161).selectOption({ label: ' Reset' });
   await idle();
   await item(93).click();  // page "Repeat"
@@ -333,7 +316,7 @@ test('a screenshot of the open dialog for the README (docs/studio.png)', async (
   await waitForPaths(0);
   await openFilter();
   await idle();
-  if (!PENDING.dialogItems) await waitForPaths(30);
+  await waitForPaths(30);
   await page.mouse.move(0, 0);
   await page.screenshot({ path: path.join(repo, 'docs/studio.png') });
   await page.keyboard.press('Escape');
