@@ -2,8 +2,9 @@
 // suite pointers, and a default record: what every benchmark starts from.
 #pragma once
 
-#include "host/SuitePointers.h"
-#include "params/ParamRecord.h"
+#include "plugin/suites/SuitePointers.h"
+#include "plugin/params/ParamRecord.h"
+#include "studio/suites/BasicSuite.h"
 #include "studio/host/Host.h"
 
 namespace focara_bench {
@@ -13,11 +14,11 @@ struct BenchHost {
     FocaraParams record{};
     BenchHost()
     {
-        AcquireSuites(host.basicSuite());
+        AcquireSuites(studio::basicSuite());
         WriteParamDefaults(&record);
         host.beginUndoContext();
     }
-    ~BenchHost() { ReleaseSuites(host.basicSuite()); }
+    ~BenchHost() { ReleaseSuites(studio::basicSuite()); }
     BenchHost(const BenchHost&) = delete;
     BenchHost& operator=(const BenchHost&) = delete;
 };

@@ -5,9 +5,10 @@
 
 #include <functional>
 
-#include "dialog/DialogProcedures.h"
-#include "host/SuitePointers.h"
-#include "params/ParamRecord.h"
+#include "plugin/dialog/DialogProcedures.h"
+#include "plugin/suites/SuitePointers.h"
+#include "plugin/params/ParamRecord.h"
+#include "studio/suites/BasicSuite.h"
 #include "studio/host/Host.h"
 
 namespace {
@@ -27,7 +28,7 @@ void TransferLoop(benchmark::State& state, void (*configure)(FocaraParams&))
     empty.width = 207;
     empty.height = 161;
     host.dialogs().setResources({}, {{16100, empty}});
-    AcquireSuites(host.basicSuite());
+    AcquireSuites(studio::basicSuite());
     FocaraParams record{};
     WriteParamDefaults(&record);
     configure(record);
@@ -42,7 +43,7 @@ void TransferLoop(benchmark::State& state, void (*configure)(FocaraParams&))
     host.dialogs().setDriver(&driver);
     host.dialogs().runModal("Vexo_Zoom", 16100, BuildParameterDialog, &record);
     host.dialogs().setDriver(nullptr);
-    ReleaseSuites(host.basicSuite());
+    ReleaseSuites(studio::basicSuite());
 }
 
 void TransferPreviewDefaults(benchmark::State& state)

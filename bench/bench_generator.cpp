@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "generator/Generator.h"
+#include "plugin/generator/Generator.h"
 #include "bench/BenchHost.h"
 
 namespace {

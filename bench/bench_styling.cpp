@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "generator/Generator.h"
+#include "plugin/generator/Generator.h"
 #include "bench/BenchHost.h"
 #include "studio/io/SvgWriter.h"
 

@@ -7,7 +7,7 @@
 #include <iostream>
 
 #include "studio/cli/DialogActions.h"
-#include "studio/cli/FilterRun.h"
+#include "studio/session/FilterRun.h"
 #include "studio/host/Host.h"
 #include "studio/host/RecordDefaults.h"
 #include "studio/document/ColorText.h"
@@ -234,7 +234,7 @@ void info(const std::optional<std::filesystem::path>& plugin)
     throwIfReported(session);
     const auto& pipl = session.library().pipl();
     std::cout << "library: " << session.library().path().string() << '\n'
-              << "kind: " << focara::plugin::fourCharText(pipl.kind) << '\n'
+              << "kind: " << studio::loader::fourCharText(pipl.kind) << '\n'
               << "interface version: " << pipl.interfaceVersion << '\n'
               << "entry point: " << pipl.entryPoint << '\n';
     for (const Host::RegisteredFilter& f : host.filters())

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "sdk/FocaraParams.h"
-#include "studio/dialogs/ScriptedDriver.h"
-#include "studio/host/PluginRunner.h"
+#include "studio/session/ScriptedDriver.h"
+#include "studio/session/PluginRunner.h"
 
 namespace studio::cli {
 

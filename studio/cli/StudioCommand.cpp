@@ -6,7 +6,7 @@
 #include <iostream>
 #include <thread>
 
-#include "studio/cli/FilterRun.h"
+#include "studio/session/FilterRun.h"
 #include "studio/host/RandomSource.h"
 #include "studio/io/DocumentJson.h"
 #include "studio/web/StudioServer.h"

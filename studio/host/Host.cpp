@@ -4,28 +4,11 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "studio/suites/SuiteRegistry.h"
 
 namespace studio {
 
 namespace {
 Host* gActive = nullptr;
-
-AIBoolean isEqual(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
-
-SPErr acquireSuite(const char* name, int32_t version, const void** suite)
-{
-    if (!gActive) return kSPSuiteNotFoundError;
-    return gActive->acquire(name, version, suite);
-}
-
-SPErr releaseSuite(const char* name, int32_t version)
-{
-    if (!gActive) return kSPSuiteNotFoundError;
-    return gActive->release(name, version);
-}
-
-const SPBasicSuite kBasicSuite = {isEqual, acquireSuite, releaseSuite};
 }  // namespace
 
 Host::Host(Document document, uint64_t seed) : document_(std::move(document)), random_(seed), previous_(gActive)
@@ -46,29 +29,18 @@ Host& Host::active()
 
 Host* Host::current() { return gActive; }
 
-const SPBasicSuite* Host::basicSuite() const { return &kBasicSuite; }
-
-int32_t Host::acquire(const char* name, int32_t version, const void** suite)
+void Host::countAcquisition(const std::string& name)
 {
-    if (!name || !suite) return kBadParameterErr;
-    if (int32_t err = faults_.check("AcquireSuite")) return err;
-    if (int32_t err = faults_.check(name)) return err;  // a named suite's acquisition can be made to fail too
-    const void* table = findSuite(name, version);
-    if (!table) return kSPSuiteNotFoundError;
-    *suite = table;
     if (held_[name]++ == 0 && std::find(acquired_.begin(), acquired_.end(), name) == acquired_.end())
         acquired_.push_back(name);
-    return kNoErr;
 }
 
-int32_t Host::release(const char* name, int32_t version)
+bool Host::countRelease(const std::string& name)
 {
-    if (!name) return kBadParameterErr;
-    if (int32_t err = faults_.check("ReleaseSuite")) return err;
     auto it = held_.find(name);
-    if (it == held_.end() || it->second == 0 || !findSuite(name, version)) return kSPSuiteNotFoundError;
+    if (it == held_.end() || it->second == 0) return false;
     if (--it->second == 0) held_.erase(it);
-    return kNoErr;
+    return true;
 }
 
 int32_t Host::internNamedColor(const Color& color)

@@ -36,8 +36,6 @@ public:
     RandomSource& random() { return random_; }
     FaultInjector& faults() { return faults_; }
 
-    // The basic suite handed to the plug-in: acquires and releases every suite by name and version.
-    const SPBasicSuite* basicSuite() const;
     // How many times each suite is held now, by name.
     const std::map<std::string, int>& heldSuites() const { return held_; }
     // Every suite acquired at least once, in first-acquisition order.
@@ -74,9 +72,11 @@ public:
     RegisteredFilter* filter(AIFilterHandle handle);
     const std::vector<RegisteredFilter>& filters() const { return filters_; }
 
+    // Bookkeeping of the basic suite: one more or one fewer hold on a suite.
+    // countRelease is false when the suite is not held.
+    void countAcquisition(const std::string& name);
+    bool countRelease(const std::string& name);
     // Called by the suite functions.
-    int32_t acquire(const char* name, int32_t version, const void** suite);
-    int32_t release(const char* name, int32_t version);
     void noteRedraw() { ++redraws_; }
 
 private:

@@ -9,7 +9,7 @@
 #include <nlohmann/json.hpp>
 #include <variant>
 
-#include "studio/dialogs/ScriptedDriver.h"
+#include "studio/session/ScriptedDriver.h"
 #include "studio/io/Files.h"
 #include "studio/web/Assets.h"
 #include "studio/web/StudioSession.h"

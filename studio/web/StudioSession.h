@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "studio/cli/FilterRun.h"
-#include "studio/dialogs/ScriptedDriver.h"
+#include "studio/session/FilterRun.h"
+#include "studio/session/ScriptedDriver.h"
 #include "studio/host/Host.h"
 #include "studio/web/Presence.h"
 #include "studio/web/RequestQueue.h"
@@ -75,7 +75,7 @@ private:
 
     Host host_;
     uint64_t seed_;
-    cli::PluginSession plugin_;
+    PluginSession plugin_;
     RequestQueue& queue_;
     Presence& presence_;
     std::chrono::milliseconds heartbeatTimeout_;

@@ -1,7 +1,7 @@
 #include "tests/support/DialogFixture.h"
 
 #include "studio/host/RecordDefaults.h"
-#include "studio/host/ResourceInstall.h"
+#include "studio/session/ResourceInstall.h"
 
 namespace focara_test {
 
@@ -47,7 +47,7 @@ ArtSnapshot snapshot(const studio::Document& document)
 
 DialogTest::DialogTest() : host(studio::Document::makeDefault(), 42), runner(host, PluginMain)
 {
-    studio::installResources(host.dialogs(), focara::plugin::PluginResources::read(FOCARA_PLUGIN_PATH));
+    studio::installResources(host.dialogs(), studio::loader::PluginResources::read(FOCARA_PLUGIN_PATH));
     if (runner.startup()) ADD_FAILURE() << "the plug-in did not start";
 }
 

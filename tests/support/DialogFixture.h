@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "sdk/FocaraParams.h"
-#include "studio/dialogs/ScriptedDriver.h"
-#include "studio/host/PluginRunner.h"
+#include "studio/session/ScriptedDriver.h"
+#include "studio/session/PluginRunner.h"
 
 extern "C" SPErr PluginMain(const char* caller, const char* selector, void* message);
 

@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "host/SuitePointers.h"
+#include "plugin/suites/SuitePointers.h"
+#include "studio/suites/BasicSuite.h"
 #include "studio/host/Host.h"
 
 namespace focara_test {
@@ -13,10 +14,10 @@ class PluginFixture : public ::testing::Test {
 protected:
     explicit PluginFixture(uint64_t seed = 42) : host(studio::Document::makeDefault(), seed)
     {
-        if (AcquireSuites(host.basicSuite())) ADD_FAILURE() << "could not bind the plug-in's suites";
+        if (AcquireSuites(studio::basicSuite())) ADD_FAILURE() << "could not bind the plug-in's suites";
         host.beginUndoContext();
     }
-    ~PluginFixture() override { ReleaseSuites(host.basicSuite()); }
+    ~PluginFixture() override { ReleaseSuites(studio::basicSuite()); }
 
     studio::Document& doc() { return host.document(); }
     // All art of every layer, bottom first.

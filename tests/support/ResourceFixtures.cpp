@@ -6,9 +6,9 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "studio/plugin/ElfFile.h"
+#include "studio/loader/ElfFile.h"
 
-namespace focara::test {
+namespace focara_test {
 
 std::filesystem::path builtPluginPath()
 {
@@ -31,7 +31,7 @@ Bytes readFileBytes(const std::filesystem::path& path)
 
 Bytes builtRsrc()
 {
-    const auto elf = plugin::ElfFile::read(builtPluginPath());
+    const auto elf = studio::loader::ElfFile::read(builtPluginPath());
     const auto* section = elf.findSection(".rsrc");
     if (section == nullptr) {
         throw std::runtime_error("the built plug-in has no .rsrc section");
@@ -93,7 +93,7 @@ void pad(Bytes& out, std::size_t alignment)
     }
 }
 
-void putName(Bytes& out, const plugin::ResourceName& name)
+void putName(Bytes& out, const studio::loader::ResourceName& name)
 {
     if (name.isOrdinal()) {
         put16(out, 0xFFFF);
@@ -254,7 +254,7 @@ Bytes patchedPlugin(std::string_view from, std::string_view to)
         throw std::invalid_argument("a patch keeps the length");
     }
     Bytes bytes = readFileBytes(builtPluginPath());
-    const auto elf = plugin::ElfFile::read(builtPluginPath());
+    const auto elf = studio::loader::ElfFile::read(builtPluginPath());
     const auto* section = elf.findSection(".rsrc");
     if (section == nullptr) {
         throw std::runtime_error("the built plug-in has no .rsrc section");
@@ -269,4 +269,4 @@ Bytes patchedPlugin(std::string_view from, std::string_view to)
     return bytes;
 }
 
-} // namespace focara::test
+}  // namespace focara_test

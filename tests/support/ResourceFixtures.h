@@ -1,7 +1,6 @@
 // Test helpers for the plug-in loader: the built plug-in, temporary files,
 // and small ELF, .res and PIPL images made from scratch.
-#ifndef FOCARA_TESTS_SUPPORT_RESOURCEFIXTURES_H
-#define FOCARA_TESTS_SUPPORT_RESOURCEFIXTURES_H
+#pragma once
 
 #include <cstdint>
 #include <filesystem>
@@ -10,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "studio/plugin/ResourceFile.h"
+#include "studio/loader/ResourceFile.h"
 
-namespace focara::test {
+namespace focara_test {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -48,9 +47,9 @@ void putText(Bytes& out, std::string_view text);  // the characters, no terminat
 Bytes makeElf(const std::vector<std::pair<std::string, Bytes>>& sections, std::uint16_t type = 3);
 
 struct ResEntry {
-    plugin::ResourceName type;
-    plugin::ResourceName name;
-    std::uint16_t language = plugin::kLanguageEnglishUS;
+    studio::loader::ResourceName type;
+    studio::loader::ResourceName name;
+    std::uint16_t language = studio::loader::kLanguageEnglishUS;
     Bytes data;
 };
 // A .res file: the empty first entry, then the entries.
@@ -72,6 +71,4 @@ Bytes text(std::string_view characters);  // no terminator added
 // `to` (same length) at its first occurrence.
 Bytes patchedPlugin(std::string_view from, std::string_view to);
 
-} // namespace focara::test
-
-#endif
+}  // namespace focara_test
