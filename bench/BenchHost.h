@@ -2,10 +2,10 @@
 // suite pointers, and a default record: what every benchmark starts from.
 #pragma once
 
-#include "plugin/suites/SuitePointers.h"
 #include "plugin/params/ParamRecord.h"
-#include "studio/suites/BasicSuite.h"
+#include "plugin/suites/SuitePointers.h"
 #include "studio/host/Host.h"
+#include "studio/suites/BasicSuite.h"
 
 namespace focara_bench {
 

@@ -6,10 +6,10 @@
 #include <functional>
 
 #include "plugin/dialog/DialogProcedures.h"
-#include "plugin/suites/SuitePointers.h"
 #include "plugin/params/ParamRecord.h"
-#include "studio/suites/BasicSuite.h"
+#include "plugin/suites/SuitePointers.h"
 #include "studio/host/Host.h"
+#include "studio/suites/BasicSuite.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <cstring>
 
-#include "plugin/generator/Generator.h"
 #include "bench/BenchHost.h"
+#include "plugin/generator/Generator.h"
 
 namespace {
 

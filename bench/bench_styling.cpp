@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "plugin/generator/Generator.h"
 #include "bench/BenchHost.h"
+#include "plugin/generator/Generator.h"
 #include "studio/io/SvgWriter.h"
 
 namespace {

@@ -62,8 +62,8 @@ typedef struct ADMBasicSuite {
 typedef struct ADMDialogSuite {
     /* Builds the dialog from template dialogID of the plug-in, runs initProc, then runs it modally.
        Returns the id of the item that ended it, or -1 when it could not be opened. */
-    int32_t (*Modal)(SPPluginRef plugin, const char* name, int32_t dialogID, int32_t style,
-                     ADMDialogInitProc initProc, ADMUserData data, int32_t options);
+    int32_t (*Modal)(SPPluginRef plugin, const char* name, int32_t dialogID, int32_t style, ADMDialogInitProc initProc,
+                     ADMUserData data, int32_t options);
     ADMUserData (*GetUserData)(ADMDialogRef dialog);
     /* The item with that id, or null. */
     ADMItemRef (*GetItem)(ADMDialogRef dialog, int32_t itemID);

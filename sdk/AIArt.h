@@ -13,10 +13,10 @@ enum { kPathArt = 2 };
 /* Paint orders, relative to a reference object (or to the document when it is null). */
 enum {
     kPlaceAbove = 1,
-    kPlaceBelow = 2,       /* directly below the reference, in its layer */
+    kPlaceBelow = 2, /* directly below the reference, in its layer */
     kPlaceInsideOnTop = 3,
     kPlaceInsideOnBottom = 4,
-    kPlaceAboveAll = 5,    /* top of the reference's layer, or of the current layer */
+    kPlaceAboveAll = 5, /* top of the reference's layer, or of the current layer */
     kPlaceBelowAll = 6
 };
 
@@ -56,21 +56,21 @@ typedef struct AIPathSuite {
 } AIPathSuite;
 
 /* Colour kinds, as the host tags them. The plug-in changes only gray, four- and three-colour. */
-enum {
-    kGrayColor = 0,
-    kFourColor = 1,
-    kPattern = 2,
-    kCustomColor = 3,
-    kGradient = 4,
-    kThreeColor = 5,
-    kNoneColor = 6
-};
+enum { kGrayColor = 0, kFourColor = 1, kPattern = 2, kCustomColor = 3, kGradient = 4, kThreeColor = 5, kNoneColor = 6 };
 
-typedef struct AIGrayColorStyle { AIReal gray; } AIGrayColorStyle;                  /* 0 white, 1 black */
-typedef struct AIFourColorStyle { AIReal cyan, magenta, yellow, black; } AIFourColorStyle;
-typedef struct AIThreeColorStyle { AIReal red, green, blue; } AIThreeColorStyle;
+typedef struct AIGrayColorStyle {
+    AIReal gray;
+} AIGrayColorStyle; /* 0 white, 1 black */
+typedef struct AIFourColorStyle {
+    AIReal cyan, magenta, yellow, black;
+} AIFourColorStyle;
+typedef struct AIThreeColorStyle {
+    AIReal red, green, blue;
+} AIThreeColorStyle;
 /* Pattern, gradient and custom colours refer to a named colour the host keeps. */
-typedef struct AINamedColorRef { int32_t id; } AINamedColorRef;
+typedef struct AINamedColorRef {
+    int32_t id;
+} AINamedColorRef;
 
 typedef struct AIColor {
     int16_t kind;

@@ -37,8 +37,7 @@ typedef struct AIDocumentViewSuite {
     /* kBadParameterErr for a zoom that is not positive and finite. */
     AIErr (*SetDocumentViewZoom)(AIDocumentViewHandle view, AIReal zoom);
     /* A point of the view's window (pixels, y down) to artwork coordinates. */
-    AIErr (*ViewPointToArtworkPoint)(AIDocumentViewHandle view, const AIPoint* viewPoint,
-                                     AIRealPoint* artworkPoint);
+    AIErr (*ViewPointToArtworkPoint)(AIDocumentViewHandle view, const AIPoint* viewPoint, AIRealPoint* artworkPoint);
 } AIDocumentViewSuite;
 
 #define kAIUndoSuite "AI Undo Suite"

@@ -21,8 +21,7 @@ typedef struct AIRealMathSuite {
     /* Angle of the line from a to b, radians, counter-clockwise from +x. */
     AIReal (*AIRealPointAngle)(const AIRealPoint* a, const AIRealPoint* b);
     /* result = p + t * (q - p). */
-    void (*AIRealPointInterpolate)(const AIRealPoint* q, const AIRealPoint* p, AIReal t,
-                                   AIRealPoint* result);
+    void (*AIRealPointInterpolate)(const AIRealPoint* q, const AIRealPoint* p, AIReal t, AIRealPoint* result);
     /* Sets m to a translation. */
     void (*AIRealMatrixSetTranslate)(AIRealMatrix* m, AIReal tx, AIReal ty);
     /* The concatenations append: the new operation applies after what m does. */

@@ -10,24 +10,24 @@
 extern "C" {
 #endif
 
-typedef int32_t ASErr;      /* every host call returns one: 0 for success */
+typedef int32_t ASErr; /* every host call returns one: 0 for success */
 typedef ASErr AIErr;
 typedef ASErr SPErr;
-typedef float AIReal;       /* the host's real type: a 32-bit float */
-typedef uint8_t AIBoolean;  /* 0 false, non-zero true */
+typedef float AIReal;      /* the host's real type: a 32-bit float */
+typedef uint8_t AIBoolean; /* 0 false, non-zero true */
 
 /* Four-character codes: the first character goes in the most significant byte. */
-#define AI_FOURCC(a, b, c, d)                                                   \
-    ((int32_t)(((uint32_t)(uint8_t)(a) << 24) | ((uint32_t)(uint8_t)(b) << 16) | \
-               ((uint32_t)(uint8_t)(c) << 8) | (uint32_t)(uint8_t)(d)))
+#define AI_FOURCC(a, b, c, d)                                                                                          \
+    ((int32_t)(((uint32_t)(uint8_t)(a) << 24) | ((uint32_t)(uint8_t)(b) << 16) | ((uint32_t)(uint8_t)(c) << 8) |       \
+               (uint32_t)(uint8_t)(d)))
 
 enum {
     kNoErr = 0,
-    kCanceledErr = AI_FOURCC('S', 'T', 'O', 'P'),         /* user cancelled; never reported */
+    kCanceledErr = AI_FOURCC('S', 'T', 'O', 'P'),          /* user cancelled; never reported */
     kSPSuiteNotFoundError = AI_FOURCC('S', '!', 'F', 'd'), /* unknown suite name or version */
     kSelectorNotValidErr = AI_FOURCC('!', 's', 'e', 'l'),  /* a menu command of the plug-in's own */
     kOutOfMemoryErr = AI_FOURCC('!', 'M', 'E', 'M'),
-    kBadParameterErr = AI_FOURCC('P', 'A', 'R', 'M'),      /* a null or out-of-range argument */
+    kBadParameterErr = AI_FOURCC('P', 'A', 'R', 'M'), /* a null or out-of-range argument */
     kLayerLockedErr = AI_FOURCC('S', 'E', 'G', 'M'),
     kTooManySegmentsErr = AI_FOURCC('N', 'E', 'S', 'S'),
     kNoDocumentErr = AI_FOURCC('D', 'O', 'C', '?')

@@ -130,7 +130,7 @@ typedef struct FocaraParams {
 #else
 #define FOCARA_STATIC_ASSERT _Static_assert
 #endif
-#define FOCARA_PARAMS_OFFSET(field, offset) \
+#define FOCARA_PARAMS_OFFSET(field, offset)                                                                            \
     FOCARA_STATIC_ASSERT(offsetof(FocaraParams, field) == (offset), #field " must stay at byte " #offset)
 FOCARA_STATIC_ASSERT(sizeof(FocaraParams) == kFocaraParamsSize, "the stored record is 432 bytes");
 FOCARA_PARAMS_OFFSET(randomCreate, 0);
@@ -243,10 +243,10 @@ FOCARA_PARAMS_OFFSET(dialogBottom, 424);
 FOCARA_PARAMS_OFFSET(dialogBoundsSaved, 428);
 
 typedef enum FocaraParamType {
-    kParamFlag,     /* int32, 0 or 1 */
-    kParamInt,      /* int32 */
-    kParamReal,     /* 32-bit float */
-    kParamReserved  /* not set and not read */
+    kParamFlag,    /* int32, 0 or 1 */
+    kParamInt,     /* int32 */
+    kParamReal,    /* 32-bit float */
+    kParamReserved /* not set and not read */
 } FocaraParamType;
 
 typedef enum FocaraParamDefault {
@@ -265,10 +265,11 @@ typedef struct FocaraParamField {
     double defaultValue;
     double minimum; /* the range the dialog's value box enforces */
     double maximum;
-    int32_t item;   /* dialog item that edits the field, 0 for none */
-    int32_t page;   /* dialog page 1..6, 0 for every page or none */
+    int32_t item; /* dialog item that edits the field, 0 for none */
+    int32_t page; /* dialog page 1..6, 0 for every page or none */
 } FocaraParamField;
 
+// clang-format off
 static const FocaraParamField kFocaraParamFields[kFocaraParamFieldCount] = {
     {"randomCreate", 0, kParamFlag, kDefaultConstant, 0.0, 0.0, 1.0, 124, 6},
     {"randomFillSwatch", 4, kParamFlag, kDefaultConstant, 0.0, 0.0, 1.0, 123, 6},
@@ -379,6 +380,7 @@ static const FocaraParamField kFocaraParamFields[kFocaraParamFieldCount] = {
     {"dialogBottom", 424, kParamInt, kDefaultNotSet, 0.0, -2147483648.0, 2147483647.0, 0, 0},
     {"dialogBoundsSaved", 428, kParamFlag, kDefaultConstant, 0.0, 0.0, 1.0, 0, 0}
 };
+// clang-format on
 
 #ifdef __cplusplus
 }

@@ -11,8 +11,8 @@ extern "C" {
 
 /* Callers and selectors: PluginMain(caller, selector, message). */
 #define kSPAccessCaller "SP Access"
-#define kSPAccessUnloadSelector "Unload"     /* the library is about to be swapped out */
-#define kSPAccessReloadSelector "Reload"     /* ... and is back */
+#define kSPAccessUnloadSelector "Unload" /* the library is about to be swapped out */
+#define kSPAccessReloadSelector "Reload" /* ... and is back */
 #define kSPInterfaceCaller "SP Interface"
 #define kSPInterfaceStartupSelector "Startup"
 #define kSPInterfaceAboutSelector "About"
@@ -26,17 +26,17 @@ extern "C" {
 
 /* Common head of every message. */
 typedef struct SPMessageData {
-    int32_t SPCheck;              /* not used */
-    SPPluginRef self;             /* passed back to host calls that need to know the caller */
-    void* globals;                /* where the host keeps the plug-in's globals while it is unloaded */
+    int32_t SPCheck;  /* not used */
+    SPPluginRef self; /* passed back to host calls that need to know the caller */
+    void* globals;    /* where the host keeps the plug-in's globals while it is unloaded */
     const SPBasicSuite* basic;
 } SPMessageData;
 
 /* "AI Filter" messages. */
 typedef struct AIFilterMessage {
     SPMessageData d;
-    AIFilterHandle filter;        /* which registered filter */
-    AIMdMemoryHandle parameters;  /* the filter's parameter record; null until the plug-in allocates it */
+    AIFilterHandle filter;       /* which registered filter */
+    AIMdMemoryHandle parameters; /* the filter's parameter record; null until the plug-in allocates it */
 } AIFilterMessage;
 
 /* "AI Menu" messages. */

@@ -1,8 +1,8 @@
 // Builds the parameter dialog from the item table.
 #include "plugin/dialog/DialogLayout.h"
 #include "plugin/dialog/DialogProcedures.h"
-#include "plugin/suites/SuitePointers.h"
 #include "plugin/params/ParamRecord.h"
+#include "plugin/suites/SuitePointers.h"
 
 namespace {
 
@@ -11,10 +11,12 @@ enum { kDialogWidth = 460, kDialogHeight = 355, kDialogActionMask = 1 };
 const struct {
     DialogProcedure procedure;
     ADMItemNotifyProc notify;
+    // clang-format off
 } kNotifyProcs[] = {
     {kProcTransfer, TransferProc}, {kProcViewZoom, ViewZoomProc}, {kProcPage, PageProc},
     {kProcPreset, PresetProc},     {kProcTumble, TumbleProc},
 };
+// clang-format on
 
 ADMItemNotifyProc NotifyProcOf(DialogProcedure procedure)
 {
@@ -38,8 +40,8 @@ void SetItemRange(ADMItemRef item, const DialogItemRow* row)
 
 ASErr CreateDialogItem(ADMDialogRef dialog, const DialogItemRow* row, FocaraParams* record)
 {
-    ADMItemRef item = sADMDialog->CreateItem(dialog, row->id, DialogItemTypeName(row->kind), &row->bounds,
-                                             nullptr, nullptr, 0);
+    ADMItemRef item =
+        sADMDialog->CreateItem(dialog, row->id, DialogItemTypeName(row->kind), &row->bounds, nullptr, nullptr, 0);
     if (!item) return kBadParameterErr;
     if (row->text) sADMItem->SetText(item, row->text);
 
@@ -53,12 +55,9 @@ ASErr CreateDialogItem(ADMDialogRef dialog, const DialogItemRow* row, FocaraPara
         SetItemRange(item, row);
         sADMItem->SetFloatValue(item, *ParamRealAt(record, field));
         break;
-    case kValueFlag:
-        sADMItem->SetBooleanValue(item, *ParamIntAt(record, field) != 0);
-        break;
+    case kValueFlag: sADMItem->SetBooleanValue(item, *ParamIntAt(record, field) != 0); break;
     case kValuePopup:  // filled later
-    case kValueNone:
-        break;
+    case kValueNone: break;
     }
 
     if (row->procedure == kProcPick)

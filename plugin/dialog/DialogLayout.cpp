@@ -9,6 +9,7 @@
 
 // id, kind, rectangle (left, top, right, bottom), text, field, value,
 // minimum, maximum, places, page, procedure.
+// clang-format off
 const DialogItemRow kDialogItems[kDialogItemCount] = {
     // Page 1 "Zoom", view zoom, pages 2 to 5: the value boxes.
     {11, kItemSpinEdit, {200, 60, 260, 80}, nullptr, FIELD(lineCount), kValueInt, 1, 300, 0, 1, kProcTransfer},
@@ -165,11 +166,13 @@ const DialogItemRow kDialogItems[kDialogItemCount] = {
     {100, kItemStaticText, {250, 40, 300, 55}, "Tweak2", kNoField, kValueNone, 0, 0, 0, 0, kProcNone},
     {101, kItemStaticText, {307, 40, 364, 55}, "Setting", kNoField, kValueNone, 0, 0, 0, 0, kProcNone},
 };
+// clang-format on
 
 #undef FIELD
 
 namespace {
 
+// clang-format off
 const char* const kCenterTexts[] = {
     " User defined center position",
     " Center of document",
@@ -179,7 +182,9 @@ const char* const kCenterTexts[] = {
     " Randomized vertically (but use current horizontal)",
     " Any document corner",
     " Frame"};
+// clang-format on
 
+// clang-format off
 const char* const kSketchColorTexts[] = {
     " Sketch color options - Use black",
     " Use same color as original path",
@@ -193,11 +198,14 @@ const char* const kSketchColorTexts[] = {
     " Use random color + random opacity",
     " Reducing opacity",
     " Use white + random opacity"};
+// clang-format on
 
+// clang-format off
 const char* const kInterpolationTexts[] = {
     " Interpolation 01", " Interpolation 02", " Interpolation 03", " Interpolation 04", " Interpolation 05",
     " Interpolation 06", " Interpolation 07", " Interpolation 08", " Interpolation 09", " Interpolation 10",
     " Interpolation 11", " Interpolation 12", " Interpolation 13", " Interpolation 14", " Interpolation 15"};
+// clang-format on
 
 #define COUNT(texts) static_cast<int32_t>(sizeof(texts) / sizeof(texts[0]))
 
@@ -206,6 +214,7 @@ const char* const kItemTypeNames[] = {kADMSpinEditType,       kADMTextStaticType
 
 }  // namespace
 
+// clang-format off
 const DialogPopupList kDialogPopups[kDialogPopupCount] = {
     {161, kPresetCount, nullptr, PresetText},
     {22, kLineShapeCount, nullptr, LineShapePopupText},
@@ -213,13 +222,16 @@ const DialogPopupList kDialogPopups[kDialogPopupCount] = {
     {16, COUNT(kSketchColorTexts), kSketchColorTexts, nullptr},
     {18, COUNT(kInterpolationTexts), kInterpolationTexts, nullptr},
 };
+// clang-format on
 
 #undef COUNT
 
+// clang-format off
 const DialogPage kDialogPages[kDialogPageCount] = {
     {1, "Zoom", 90, 96, 11},   {2, "Create", 91, 97, 6},   {3, "Tweak1", 92, 98, 17},
     {4, "Repeat", 93, 99, 26}, {5, "Tweak2", 94, 100, 46}, {6, "Setting", 95, 101, 110},
 };
+// clang-format on
 
 const DialogItemRow* FindDialogItemRow(int32_t id)
 {

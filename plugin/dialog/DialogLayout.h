@@ -6,14 +6,7 @@
 #include "sdk/ADM.h"
 #include "sdk/FocaraParams.h"
 
-enum DialogItemKind {
-    kItemSpinEdit,
-    kItemStaticText,
-    kItemPopup,
-    kItemPushButton,
-    kItemCheckBox,
-    kItemPictureButton
-};
+enum DialogItemKind { kItemSpinEdit, kItemStaticText, kItemPopup, kItemPushButton, kItemCheckBox, kItemPictureButton };
 
 // How an item's value maps to its record field.
 enum DialogValueKind {
@@ -44,10 +37,10 @@ struct DialogItemRow {
     const char* text;  // null: none
     int32_t field;     // byte offset of the record field, kNoField for none
     DialogValueKind value;
-    double minimum;    // spin edits only
+    double minimum;  // spin edits only
     double maximum;
-    int32_t precision; // decimal places shown
-    int32_t page;      // 1 to 6, 0 on every page
+    int32_t precision;  // decimal places shown
+    int32_t page;       // 1 to 6, 0 on every page
     DialogProcedure procedure;
 };
 
@@ -63,7 +56,7 @@ const char* DialogItemTypeName(DialogItemKind kind);
 struct DialogPopupList {
     int32_t item;
     int32_t count;
-    const char* const* texts;          // or, when null:
+    const char* const* texts;           // or, when null:
     const char* (*textAt)(int32_t id);  // the texts kept with their table elsewhere
 };
 enum { kDialogPopupCount = 5 };

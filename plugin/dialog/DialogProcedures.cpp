@@ -6,8 +6,8 @@
 
 #include "plugin/dialog/DialogLayout.h"
 #include "plugin/generator/Generator.h"
-#include "plugin/suites/SuitePointers.h"
 #include "plugin/params/ParamRecord.h"
+#include "plugin/suites/SuitePointers.h"
 
 #define FIELD(name) static_cast<int32_t>(offsetof(FocaraParams, name))
 
@@ -18,11 +18,13 @@ struct DependentItems {
     int32_t field;
     int32_t items[5];  // 0 ends the list
 };
+// clang-format off
 const DependentItems kDependentItems[] = {
     {FIELD(dropShadow), {127, 128, 130, 129}},
     {FIELD(sketchRepeats), {14, 13, 16, 125, 126}},
     {FIELD(interpolationAmount), {18, 133}},
 };
+// clang-format on
 
 // What a pick button takes from the picked point (x, y).
 enum PickSource {
@@ -38,6 +40,7 @@ struct PickEffect {
     PickSource source;
     int32_t item;  // shows the field
 };
+// clang-format off
 const PickEffect kPickEffects[] = {
     {163, FIELD(centerX), kPickX, 6},
     {163, FIELD(centerY), kPickY, 7},
@@ -47,6 +50,7 @@ const PickEffect kPickEffects[] = {
     {167, FIELD(lineCount), kPickXTenthTruncated, 11},
     {168, FIELD(rotation), kPickAngleToCenter, 8},
 };
+// clang-format on
 
 FocaraParams* RecordOf(ADMDialogRef dialog) { return static_cast<FocaraParams*>(sADMDialog->GetUserData(dialog)); }
 
@@ -62,23 +66,16 @@ void ReadDialogIntoRecord(ADMDialogRef dialog, FocaraParams* record)
         if (!item) continue;
         const FocaraParamField* field = ParamFieldAtOffset(row.field);
         switch (row.value) {
-        case kValueInt:
-            *ParamIntAt(record, field) = sADMItem->GetIntValue(item);
-            break;
-        case kValueReal:
-            *ParamRealAt(record, field) = sADMItem->GetFloatValue(item);
-            break;
-        case kValueFlag:
-            *ParamIntAt(record, field) = sADMItem->GetBooleanValue(item) ? 1 : 0;
-            break;
+        case kValueInt: *ParamIntAt(record, field) = sADMItem->GetIntValue(item); break;
+        case kValueReal: *ParamRealAt(record, field) = sADMItem->GetFloatValue(item); break;
+        case kValueFlag: *ParamIntAt(record, field) = sADMItem->GetBooleanValue(item) ? 1 : 0; break;
         case kValuePopup: {
             // A popup with no active entry leaves its field alone.
             ADMEntryRef active = sADMList->GetActiveEntry(sADMItem->GetList(item));
             if (active) *ParamIntAt(record, field) = sADMEntry->GetID(active);
             break;
         }
-        case kValueNone:
-            break;
+        case kValueNone: break;
         }
     }
 }
@@ -117,14 +114,10 @@ int32_t TruncatedToInt(double value)
 double PickValue(PickSource source, AIRealPoint picked, const FocaraParams* record)
 {
     switch (source) {
-    case kPickX:
-        return picked.h;
-    case kPickY:
-        return picked.v;
-    case kPickXTenth:
-        return picked.h / 10.0f;
-    case kPickXTenthTruncated:
-        return TruncatedToInt(picked.h / 10.0f);
+    case kPickX: return picked.h;
+    case kPickY: return picked.v;
+    case kPickXTenth: return picked.h / 10.0f;
+    case kPickXTenthTruncated: return TruncatedToInt(picked.h / 10.0f);
     case kPickAngleToCenter: {
         AIRealPoint center = {record->centerX, record->centerY};
         return sAIRealMath->RadianToDegree(sAIRealMath->AIRealPointAngle(&picked, &center));
@@ -222,30 +215,22 @@ void WriteRecordToDialog(ADMDialogRef dialog, FocaraParams* record)
         if (!item) continue;
         const FocaraParamField* field = ParamFieldAtOffset(row.field);
         switch (row.value) {
-        case kValueInt:
-            sADMItem->SetIntValue(item, *ParamIntAt(record, field));
-            break;
-        case kValueReal:
-            sADMItem->SetFloatValue(item, *ParamRealAt(record, field));
-            break;
-        case kValueFlag:
-            sADMItem->SetBooleanValue(item, *ParamIntAt(record, field) != 0);
-            break;
+        case kValueInt: sADMItem->SetIntValue(item, *ParamIntAt(record, field)); break;
+        case kValueReal: sADMItem->SetFloatValue(item, *ParamRealAt(record, field)); break;
+        case kValueFlag: sADMItem->SetBooleanValue(item, *ParamIntAt(record, field) != 0); break;
         case kValuePopup: {
             ADMEntryRef entry = sADMList->IndexEntry(sADMItem->GetList(item), *ParamIntAt(record, field));
             if (entry) sADMEntry->Select(entry, true);
             break;
         }
-        case kValueNone:
-            break;
+        case kValueNone: break;
         }
     }
 }
 
 void RefreshPage(ADMDialogRef dialog, int32_t page)
 {
-    sADMItem->SendNotify(sADMDialog->GetItem(dialog, DialogPageOrFirst(page)->firstValueItem),
-                         kADMUserChangedNotifier);
+    sADMItem->SendNotify(sADMDialog->GetItem(dialog, DialogPageOrFirst(page)->firstValueItem), kADMUserChangedNotifier);
 }
 
 void ShowPage(ADMDialogRef dialog, int32_t page)

@@ -1,13 +1,14 @@
 // The two procedures that rewrite many fields at once: the preset popup and Tumble.
 #include "plugin/dialog/DialogLayout.h"
 #include "plugin/dialog/DialogProcedures.h"
-#include "plugin/suites/SuitePointers.h"
 #include "plugin/params/ParamRecord.h"
 #include "plugin/params/Presets.h"
+#include "plugin/suites/SuitePointers.h"
 
 namespace {
 
 // Fields Tumble puts back to their defaults before it draws.
+// clang-format off
 const char* const kTumbleResets[] = {
     "zoomDistance", "zoomLength", "lineCount", "zoomWidth", "shapeStyle", "zoomDistanceSpread",
     "zoomWidthSpread", "zoomLengthSpread", "randomAngle", "scaleHorizontal", "scaleVertical",
@@ -18,6 +19,7 @@ const char* const kTumbleResets[] = {
     "lineLengthPercent", "lineDistancePercent", "lineWidthPercent", "randomLineShapePerSet",
     "alternateLineShapes", "repeatAltScaling", "randomScaling", "randomWidth", "randomLength",
     "interpolationAmount", "interpolationMode"};
+// clang-format on
 
 FocaraParams* RecordOf(ADMDialogRef dialog) { return static_cast<FocaraParams*>(sADMDialog->GetUserData(dialog)); }
 

@@ -1,12 +1,12 @@
 // "AI Get Parameters" (the dialog) and "AI Go" (the final run).
 #include <cstring>
 
-#include "plugin/generator/Generator.h"
 #include "plugin/entry/Globals.h"
 #include "plugin/entry/Handlers.h"
 #include "plugin/entry/ParameterDialog.h"
-#include "plugin/suites/SuitePointers.h"
+#include "plugin/generator/Generator.h"
 #include "plugin/params/ParamRecord.h"
+#include "plugin/suites/SuitePointers.h"
 
 namespace {
 

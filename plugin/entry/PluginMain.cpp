@@ -12,11 +12,14 @@ struct MessageHandler {
 };
 
 // "SP Access" messages run without suites; the others inside an acquisition.
+// clang-format off
 const MessageHandler kAccessHandlers[] = {
     {kSPAccessCaller, kSPAccessUnloadSelector, Unload},
     {kSPAccessCaller, kSPAccessReloadSelector, Reload},
 };
+// clang-format on
 
+// clang-format off
 const MessageHandler kHandlers[] = {
     {kSPInterfaceCaller, kSPInterfaceStartupSelector, Startup},
     {kSPInterfaceCaller, kSPInterfaceAboutSelector, About},
@@ -26,10 +29,11 @@ const MessageHandler kHandlers[] = {
     {kCallerAIFilter, kSelectorAIGetFilterParameters, GetFilterParameters},
     {kCallerAIFilter, kSelectorAIGoFilter, GoFilter},
 };
+// clang-format on
 
 template <size_t N>
-SPErr Dispatch(const MessageHandler (&table)[N], const SPBasicSuite* basic, const char* caller,
-               const char* selector, SPMessageData* message)
+SPErr Dispatch(const MessageHandler (&table)[N], const SPBasicSuite* basic, const char* caller, const char* selector,
+               SPMessageData* message)
 {
     for (const MessageHandler& h : table)
         if (basic->IsEqual(caller, h.caller) && basic->IsEqual(selector, h.selector)) return h.handler(message);

@@ -2,10 +2,7 @@
 
 #include "plugin/suites/SuitePointers.h"
 
-AIErr ReadBounds(AIArtHandle art, AIRealRect* bounds)
-{
-    return sAIArt->GetArtBounds(art, bounds);
-}
+AIErr ReadBounds(AIArtHandle art, AIRealRect* bounds) { return sAIArt->GetArtBounds(art, bounds); }
 
 AIRealPoint BoundsCentre(const AIRealRect* bounds)
 {

@@ -89,11 +89,13 @@ struct PatternPhase {
     int32_t FocaraParams::*skip;
     int32_t FocaraParams::*create;
 };
+// clang-format off
 constexpr PatternPhase kPatternPhases[3] = {
     {&FocaraParams::patternSkip1, &FocaraParams::patternCreate1},
     {&FocaraParams::patternSkip2, &FocaraParams::patternCreate2},
     {&FocaraParams::patternSkip3, &FocaraParams::patternCreate3},
 };
+// clang-format on
 
 // ---- Run -------------------------------------------------------------------
 
@@ -219,18 +221,10 @@ AIRealPoint PickBaseCentre(const FocaraParams* record, const RunValues* values, 
         base.h = 0;
         base.v = 0;
         break;
-    case 4:
-        base.h = sAIRandom->FloatRnd() * values->pageWidth;
-        break;
-    case 5:
-        base.v = sAIRandom->FloatRnd() * values->pageHeight;
-        break;
-    case 6:
-        base = AnyCorner(values);
-        break;
-    case 7:
-        base = FramePoint(values);
-        break;
+    case 4: base.h = sAIRandom->FloatRnd() * values->pageWidth; break;
+    case 5: base.v = sAIRandom->FloatRnd() * values->pageHeight; break;
+    case 6: base = AnyCorner(values); break;
+    case 7: base = FramePoint(values); break;
     }
     return base;
 }
@@ -389,7 +383,7 @@ void RunPatternPhase(const FocaraParams* record, int32_t phase, SetState* set, i
     }
     set->create[i] -= 1;
     if (set->create[i] != 0) return;
-    const int32_t next = phase % 3; // index of the next phase: 1 -> 2, 2 -> 3, 3 -> 1
+    const int32_t next = phase % 3;  // index of the next phase: 1 -> 2, 2 -> 3, 3 -> 1
     set->skip[i] = record->*kPatternPhases[i].skip;
     set->phase = next + 1;
     set->skip[next] = record->*kPatternPhases[next].skip;
@@ -410,7 +404,7 @@ AIErr DrawLine(const FocaraParams* record, const RunValues* values, const RunSta
     AIArtHandle path = nullptr;
     AIErr err = sAIArt->NewArt(kPathArt, kPlaceAboveAll, nullptr, &path);
     if (err) return err;
-    (void)sAIPath->SetPathSegmentCount(path, 0); // result ignored: the new path is empty
+    (void)sAIPath->SetPathSegmentCount(path, 0);  // result ignored: the new path is empty
 
     LineShapeInputs shape = {.path = path,
                              .style = run->shapeStyle,
@@ -424,7 +418,7 @@ AIErr DrawLine(const FocaraParams* record, const RunValues* values, const RunSta
     err = WriteLineShape(&shape);
     if (err) return err;
 
-    (void)sAIPath->SetPathClosed(path, true); // result ignored
+    (void)sAIPath->SetPathClosed(path, true);  // result ignored
     err = sAITransformArt->TransformArt(path, &line->matrix, 1.0f, kTransformObjects);
     if (err) return err;
 
@@ -480,12 +474,12 @@ AIErr RunSet(const FocaraParams* record, const RunValues* values, RunState* run,
     return kNoErr;
 }
 
-} // namespace
+}  // namespace
 
 AIErr GenerateFocusLines(FocaraParams* record)
 {
     if (record->finalRun && record->previewDrawn) {
-        record->previewDrawn = 0; // the preview's lines are the result
+        record->previewDrawn = 0;  // the preview's lines are the result
         return kNoErr;
     }
     AIErr err = sAIUndo->UndoChanges();

@@ -9,9 +9,7 @@ namespace {
 int32_t ProcessComponents(AIColor* color, AIReal* parts[4])
 {
     switch (color->kind) {
-    case kGrayColor:
-        parts[0] = &color->c.g.gray;
-        return 1;
+    case kGrayColor: parts[0] = &color->c.g.gray; return 1;
     case kThreeColor:
         parts[0] = &color->c.rgb.red;
         parts[1] = &color->c.rgb.green;
@@ -23,17 +21,13 @@ int32_t ProcessComponents(AIColor* color, AIReal* parts[4])
         parts[2] = &color->c.f.yellow;
         parts[3] = &color->c.f.black;
         return 4;
-    default:
-        return 0;
+    default: return 0;
     }
 }
 
 // How many leading components the random and jitter steps touch: a
 // four-colour black is left alone.
-int32_t RandomizedCount(int32_t components)
-{
-    return components == 4 ? 3 : components;
-}
+int32_t RandomizedCount(int32_t components) { return components == 4 ? 3 : components; }
 
 void SetAll(AIColor* color, AIReal fourColor, AIReal threeColor, AIReal gray)
 {
@@ -43,7 +37,7 @@ void SetAll(AIColor* color, AIReal fourColor, AIReal threeColor, AIReal gray)
     for (int32_t i = 0; i < n; i++) *parts[i] = value;
 }
 
-} // namespace
+}  // namespace
 
 bool IsProcessColor(const AIColor* color)
 {
@@ -57,15 +51,9 @@ AIReal ClampUnit(AIReal value)
     return value;
 }
 
-AIReal RandomSign()
-{
-    return sAIRandom->FloatRnd() * 10 <= 5 ? 1.0f : -1.0f;
-}
+AIReal RandomSign() { return sAIRandom->FloatRnd() * 10 <= 5 ? 1.0f : -1.0f; }
 
-AIReal HalfSign()
-{
-    return sAIRandom->FloatRnd() <= 0.5f ? 1.0f : -1.0f;
-}
+AIReal HalfSign() { return sAIRandom->FloatRnd() <= 0.5f ? 1.0f : -1.0f; }
 
 void OffsetFillColor(AIColor* color, AIReal setOffset, AIReal lineOffset, AIReal factor)
 {
@@ -94,15 +82,9 @@ void JitterColor(AIColor* color)
     }
 }
 
-void SetBlack(AIColor* color)
-{
-    SetAll(color, 1, 0, 1);
-}
+void SetBlack(AIColor* color) { SetAll(color, 1, 0, 1); }
 
-void SetWhite(AIColor* color)
-{
-    SetAll(color, 0, 1, 0);
-}
+void SetWhite(AIColor* color) { SetAll(color, 0, 1, 0); }
 
 void ReduceColor(AIColor* color)
 {
@@ -143,8 +125,7 @@ void SetColorInModel(AIColor* color, int16_t model, const AIReal components[4])
         relabelled.kind = kFourColor;
         relabelled.c.f = {components[0], components[1], components[2], components[3]};
         break;
-    default:
-        return;
+    default: return;
     }
     *color = relabelled;
 }

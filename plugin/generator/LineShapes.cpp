@@ -25,8 +25,18 @@ struct ShapeAnchor {
     ShapePoint p;
     ShapePoint in;
     ShapePoint out;
-    constexpr ShapeAnchor In(Fraction a, Fraction b) const { ShapeAnchor s = *this; s.in = {a, b}; return s; }
-    constexpr ShapeAnchor Out(Fraction a, Fraction b) const { ShapeAnchor s = *this; s.out = {a, b}; return s; }
+    constexpr ShapeAnchor In(Fraction a, Fraction b) const
+    {
+        ShapeAnchor s = *this;
+        s.in = {a, b};
+        return s;
+    }
+    constexpr ShapeAnchor Out(Fraction a, Fraction b) const
+    {
+        ShapeAnchor s = *this;
+        s.out = {a, b};
+        return s;
+    }
 };
 
 struct LineShape {
@@ -41,6 +51,7 @@ constexpr Fraction F(int num, int den) { return Fraction(num, den); }
 constexpr ShapeAnchor A(Fraction a, Fraction b) { return ShapeAnchor{{a, b}, {a, b}, {a, b}}; }
 
 // One row per style, in popup order, anchors in the order they are written.
+// clang-format off
 constexpr LineShape kLineShapes[kLineShapeCount] = {
     /*  0 */ {" Default zoom focus line", 3, {A(0, 0), A(1, +1), A(1, -1)}},
     /*  1 */ {" Triangle up", 3, {A(0, 0), A(1, +1), A(1, 0)}},
@@ -150,6 +161,7 @@ constexpr LineShape kLineShapes[kLineShapeCount] = {
     /* 53 */ {" Dip", 4, {A(0, 0), A(F(1, 3), -1), A(F(2, 3), -1), A(1, 0)}},
     /* 54 */ {" Mid", 5, {A(0, 0), A(F(1, 3), +1), A(F(1, 2), 0), A(F(2, 3), +1), A(1, 0)}},
 };
+// clang-format on
 
 constexpr bool IsListed(ShapePoint point) { return point.a.den != 0 && point.b.den != 0; }
 
@@ -198,7 +210,7 @@ AIErr WriteAnchor(const LineShapeInputs* line, const ShapeAnchor* anchor, int16_
     return sAIPath->SetPathSegments(line->path, segmentIndex, 1, &segment);
 }
 
-} // namespace
+}  // namespace
 
 const char* LineShapePopupText(int32_t style)
 {

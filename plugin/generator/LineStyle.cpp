@@ -13,10 +13,7 @@
 
 namespace {
 
-bool OddSet(const LineStyleInputs* line)
-{
-    return line->setIndex % 2 != 0;
-}
+bool OddSet(const LineStyleInputs* line) { return line->setIndex % 2 != 0; }
 
 // ---- Fill offsets ----------------------------------------------------------
 
@@ -54,7 +51,7 @@ AIErr TurnRandomly(const LineStyleInputs* line)
 AIErr JitterCentre(const LineStyleInputs* line)
 {
     AIRealRect bounds = {0, 0, 0, 0};
-    AIErr err = ReadBounds(line->path, &bounds); // read although the move does not use them
+    AIErr err = ReadBounds(line->path, &bounds);  // read although the move does not use them
     if (err) return err;
     const AIReal signX = RandomSign();
     const AIReal dx = signX * sAIRandom->FloatRnd() * 50;
@@ -118,7 +115,7 @@ void RandomizeStrokeWidth(AIArtHandle path, AIPathStyle* style)
 void RandomizeOpacity(AIArtHandle path, AIPathStyle* style)
 {
     ReadLineStyle(path, style);
-    (void)sAIBlendStyle->SetOpacity(path, sAIRandom->FloatRnd()); // result ignored
+    (void)sAIBlendStyle->SetOpacity(path, sAIRandom->FloatRnd());  // result ignored
     WriteLineStyle(path, style);
 }
 
@@ -210,16 +207,16 @@ AIErr TakeSwatchesAndStyle(const LineStyleInputs* line, AIPathStyle* style)
     return kNoErr;
 }
 
-} // namespace
+}  // namespace
 
 void ReadLineStyle(AIArtHandle path, AIPathStyle* style)
 {
-    (void)sAIPathStyle->GetPathStyle(path, style); // ignored: a failed read leaves the buffer as it was
+    (void)sAIPathStyle->GetPathStyle(path, style);  // ignored: a failed read leaves the buffer as it was
 }
 
 void WriteLineStyle(AIArtHandle path, const AIPathStyle* style)
 {
-    (void)sAIPathStyle->SetPathStyle(path, style); // result ignored
+    (void)sAIPathStyle->SetPathStyle(path, style);  // result ignored
 }
 
 AIErr StyleLine(const LineStyleInputs* line)

@@ -11,19 +11,19 @@
 // Everything the driver hands on for one created line, after its rotation.
 struct LineStyleInputs {
     const FocaraParams* record;
-    AIArtHandle path;          // the finished, closed and rotated line
-    AIReal midpointRatio;      // r
-    AIReal setFillOffset;      // grows by setFill / 100 per set
-    AIReal lineFillOffset;     // grows by lineFill / 100 per line
-    AIReal tilt;               // radians
-    AIReal scaleHorizontal;    // fraction, 1 = unchanged
-    AIReal scaleVertical;      // fraction, 1 = unchanged
-    int32_t setIndex;          // s, 0-based
+    AIArtHandle path;        // the finished, closed and rotated line
+    AIReal midpointRatio;    // r
+    AIReal setFillOffset;    // grows by setFill / 100 per set
+    AIReal lineFillOffset;   // grows by lineFill / 100 per line
+    AIReal tilt;             // radians
+    AIReal scaleHorizontal;  // fraction, 1 = unchanged
+    AIReal scaleVertical;    // fraction, 1 = unchanged
+    int32_t setIndex;        // s, 0-based
     int32_t swatchCount;
     int32_t namedStyleCount;
-    AIReal halfTurn;           // 180 degrees in radians
-    AIReal sketchStrokeWeight; // sketchWeight / 10
-    int32_t* swatchCursor;     // the set's swatch cursor; the driver sets it to 0 at every set start
+    AIReal halfTurn;            // 180 degrees in radians
+    AIReal sketchStrokeWeight;  // sketchWeight / 10
+    int32_t* swatchCursor;      // the set's swatch cursor; the driver sets it to 0 at every set start
 };
 
 // Styles the line and adds its shadow and sketch copies. Returns the first

@@ -11,16 +11,18 @@ namespace {
 
 // Black in each document colour model, as four components. A grayscale
 // document gets gray 1, which is black, like the RGB and CMYK ones.
+// clang-format off
 constexpr AIReal kShadowBlack[3][4] = {
     {1, 0, 0, 0}, // kDocGrayColor
     {0, 0, 0, 0}, // kDocRGBColor
     {1, 1, 1, 1}, // kDocCMYKColor
 };
+// clang-format on
 
 // Black, or the colour's components halved, in the document's colour model.
 void ShadowColor(AIColor* color, int16_t model, bool half)
 {
-    if (model < kDocGrayColor || model > kDocCMYKColor) return; // unknown models keep the colour
+    if (model < kDocGrayColor || model > kDocCMYKColor) return;  // unknown models keep the colour
     AIReal parts[4];
     if (half) {
         ReadFourComponents(color, parts);
@@ -54,7 +56,7 @@ AIErr AddDropShadow(const LineStyleInputs* line, AIPathStyle* style)
 
     ReadLineStyle(line->path, style);
     int16_t model = -1;
-    (void)sAIDocument->GetDocumentColorModel(&model); // ignored: a failed read keeps the colours
+    (void)sAIDocument->GetDocumentColorModel(&model);  // ignored: a failed read keeps the colours
     ShadowColor(&style->fill.color, model, record->halfShadow != 0);
     ShadowColor(&style->stroke.color, model, record->halfShadow != 0);
     WriteLineStyle(shadow, style);
@@ -67,7 +69,7 @@ AIErr AddDropShadow(const LineStyleInputs* line, AIPathStyle* style)
         const AIReal signY = HalfSign();
         dy = signY * sAIRandom->FloatRnd() * -5;
     }
-    if (record->randomShadowOpacity) (void)sAIBlendStyle->SetOpacity(shadow, sAIRandom->FloatRnd()); // ignored
+    if (record->randomShadowOpacity) (void)sAIBlendStyle->SetOpacity(shadow, sAIRandom->FloatRnd());  // ignored
     err = MoveArt(shadow, dx, dy);
     if (err) return err;
     if (record->randomShadowScale) return SquashShadow(shadow);
@@ -134,6 +136,7 @@ struct SketchMode {
     SketchOpacity opacity;
     SketchColor color;
 };
+// clang-format off
 constexpr SketchMode kSketchModes[] = {
     {kKeepOpacity, kBlackStroke},          // 0  Use black
     {kKeepOpacity, kSameStroke},           // 1  Use same color as original path
@@ -148,17 +151,18 @@ constexpr SketchMode kSketchModes[] = {
     {kReducedOpacity, kSameStroke},        // 10 Reducing opacity
     {kRandomOpacity, kWhiteStroke},        // 11 Use white + random opacity
 };
+// clang-format on
 constexpr int32_t kSketchModeCount = sizeof kSketchModes / sizeof kSketchModes[0];
 static_assert(kSketchModeCount == 12, "one row per entry of the sketch colour popup");
 
 void SetSketchOpacity(AIArtHandle copy, SketchOpacity change)
 {
     if (change == kRandomOpacity) {
-        (void)sAIBlendStyle->SetOpacity(copy, sAIRandom->FloatRnd()); // result ignored
+        (void)sAIBlendStyle->SetOpacity(copy, sAIRandom->FloatRnd());  // result ignored
     } else if (change == kReducedOpacity) {
         AIReal opacity = 1;
-        (void)sAIBlendStyle->GetOpacity(copy, &opacity);   // ignored: new art's opacity 1 stands in
-        (void)sAIBlendStyle->SetOpacity(copy, opacity * 8 / 10); // result ignored
+        (void)sAIBlendStyle->GetOpacity(copy, &opacity);          // ignored: new art's opacity 1 stands in
+        (void)sAIBlendStyle->SetOpacity(copy, opacity * 8 / 10);  // result ignored
     }
 }
 
@@ -219,7 +223,7 @@ AIErr AddSketchCopy(const LineStyleInputs* line, AIPathStyle* style)
     ReadLineStyle(copy, style);
     style->strokePaint = true;
     const int32_t mode = record->sketchColorMode;
-    if (mode >= 0 && mode < kSketchModeCount) { // other values keep the line's stroke colour
+    if (mode >= 0 && mode < kSketchModeCount) {  // other values keep the line's stroke colour
         SetSketchOpacity(copy, kSketchModes[mode].opacity);
         SetSketchColor(line, kSketchModes[mode].color, &last, &style->stroke.color);
     }
@@ -230,7 +234,7 @@ AIErr AddSketchCopy(const LineStyleInputs* line, AIPathStyle* style)
     return kNoErr;
 }
 
-} // namespace
+}  // namespace
 
 AIErr AddShadowAndSketchCopies(const LineStyleInputs* line, AIPathStyle* style)
 {

@@ -4,12 +4,9 @@
 
 namespace {
 
-int32_t SkipFirstTwo(int32_t cursor)
-{
-    return cursor == 0 || cursor == 1 ? 2 : cursor;
-}
+int32_t SkipFirstTwo(int32_t cursor) { return cursor == 0 || cursor == 1 ? 2 : cursor; }
 
-} // namespace
+}  // namespace
 
 int32_t BoundSwatchCursor(int32_t cursor, int32_t swatchCount)
 {
@@ -28,8 +25,8 @@ int32_t DrawSwatchCursor(int32_t swatchCount)
 void ReadSwatchColor(int32_t n, AIColor* color)
 {
     AISwatchRef swatch = nullptr;
-    if (sAISwatchList->GetNthSwatch(nullptr, n, &swatch)) return; // ignored: the colour stays
+    if (sAISwatchList->GetNthSwatch(nullptr, n, &swatch)) return;  // ignored: the colour stays
     AIColor read = *color;
-    if (sAISwatchList->GetSwatchColor(swatch, &read)) return;     // ignored: the colour stays
+    if (sAISwatchList->GetSwatchColor(swatch, &read)) return;  // ignored: the colour stays
     *color = read;
 }

@@ -39,17 +39,10 @@ void WriteParamValue(FocaraParams* record, const FocaraParamField* field, double
 void WriteParamDefault(FocaraParams* record, const FocaraParamField* field, AIRealPoint viewCenter)
 {
     switch (field->defaultKind) {
-    case kDefaultNotSet:
-        return;
-    case kDefaultViewCenterH:
-        WriteParamValue(record, field, viewCenter.h);
-        return;
-    case kDefaultViewCenterV:
-        WriteParamValue(record, field, viewCenter.v);
-        return;
-    case kDefaultConstant:
-        WriteParamValue(record, field, field->defaultValue);
-        return;
+    case kDefaultNotSet: return;
+    case kDefaultViewCenterH: WriteParamValue(record, field, viewCenter.h); return;
+    case kDefaultViewCenterV: WriteParamValue(record, field, viewCenter.v); return;
+    case kDefaultConstant: WriteParamValue(record, field, field->defaultValue); return;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "plugin/params/ParamRecord.h"
 
 // Entry id, popup text, the fields that differ from the defaults.
+// clang-format off
 const PresetRow kPresets[kPresetCount] = {
     {0, " Reset", {}},
     {1, " 001", {{"shapeStyle", 17}, {"interpolationMode", 5}, {"lineCount", 11}, {"zoomLength", 180.0}, {"zoomWidth", 30.0}, {"dropShadow", 1}}},
@@ -32,6 +33,7 @@ const PresetRow kPresets[kPresetCount] = {
     {23, " 023", {{"swatchOrder", 1}}},
     {24, " 024", {{"jitterFill", 1}, {"shapeStyle", 20}}},
 };
+// clang-format on
 
 namespace {
 

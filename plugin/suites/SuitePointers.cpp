@@ -43,6 +43,7 @@ const void** slot(const Suite** pointer)
 }
 }  // namespace
 
+// clang-format off
 const SuiteTableEntry kSuiteTable[kSuiteCount] = {
     {kSPBlocksSuite, kSPBlocksSuiteVersion, slot(&sSPBlocks)},
     {kSPAccessSuite, kSPAccessSuiteVersion, slot(&sSPAccess)},
@@ -75,6 +76,7 @@ const SuiteTableEntry kSuiteTable[kSuiteCount] = {
     {kADMEntrySuite, kADMEntrySuiteVersion, slot(&sADMEntry)},
     {kADMTrackerSuite, kADMTrackerSuiteVersion, slot(&sADMTracker)},
 };
+// clang-format on
 
 AIErr AcquireSuites(const SPBasicSuite* basic)
 {

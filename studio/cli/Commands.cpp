@@ -7,15 +7,15 @@
 #include <iostream>
 
 #include "studio/cli/DialogActions.h"
-#include "studio/session/FilterRun.h"
+#include "studio/document/ColorText.h"
 #include "studio/host/Host.h"
 #include "studio/host/RecordDefaults.h"
-#include "studio/document/ColorText.h"
 #include "studio/io/AtomicFile.h"
 #include "studio/io/CairoWriter.h"
 #include "studio/io/DocumentJson.h"
 #include "studio/io/RecordFile.h"
 #include "studio/io/SvgWriter.h"
+#include "studio/session/FilterRun.h"
 
 namespace studio::cli {
 

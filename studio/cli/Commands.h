@@ -24,9 +24,9 @@ struct RenderOptions {
     std::optional<std::string> ui;                    // dialog actions, after the preset and sets
     std::optional<std::filesystem::path> uiFile;      // a file of dialog actions, before ui
     bool noDialog = false;
-    std::optional<std::filesystem::path> plugin;      // else Vexo_Zoom.aip beside focara
-    std::filesystem::path output;  // .svg, .json, .png or .pdf
-    double dpi = 150;              // pixels per inch of a PNG
+    std::optional<std::filesystem::path> plugin;  // else Vexo_Zoom.aip beside focara
+    std::filesystem::path output;                 // .svg, .json, .png or .pdf
+    double dpi = 150;                             // pixels per inch of a PNG
     // The document's current style for new paths, as a user sets fill and
     // stroke before running the filter. A colour of kind none unpaints and
     // leaves the colour as it was.

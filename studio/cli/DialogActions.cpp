@@ -77,7 +77,8 @@ public:
             for (const FocaraParamField& field : kFocaraParamFields) {
                 if (isRunState(field)) continue;
                 std::string value = valueText(record, field);
-                if (value != valueText(defaults_, field)) entry.changes.push_back(std::string(field.name) + "=" + value);
+                if (value != valueText(defaults_, field))
+                    entry.changes.push_back(std::string(field.name) + "=" + value);
             }
             entries.push_back(std::move(entry));
         }

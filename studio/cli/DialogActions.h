@@ -9,16 +9,16 @@
 #include <vector>
 
 #include "sdk/FocaraParams.h"
-#include "studio/session/ScriptedDriver.h"
 #include "studio/session/PluginRunner.h"
+#include "studio/session/ScriptedDriver.h"
 
 namespace studio::cli {
 
 struct DialogRequest {
-    std::optional<std::string> preset;           // entry id of the preset popup
-    std::vector<std::string> sets;               // FIELD=VALUE, typed into the field's item
-    std::optional<std::string> ui;               // actions
-    std::optional<std::filesystem::path> uiFile; // a file of actions
+    std::optional<std::string> preset;            // entry id of the preset popup
+    std::vector<std::string> sets;                // FIELD=VALUE, typed into the field's item
+    std::optional<std::string> ui;                // actions
+    std::optional<std::filesystem::path> uiFile;  // a file of actions
     bool any() const { return preset || !sets.empty() || ui || uiFile; }
 };
 

@@ -6,9 +6,9 @@
 #include <iostream>
 #include <thread>
 
-#include "studio/session/FilterRun.h"
 #include "studio/host/RandomSource.h"
 #include "studio/io/DocumentJson.h"
+#include "studio/session/FilterRun.h"
 #include "studio/web/StudioServer.h"
 
 namespace studio::cli {

@@ -36,21 +36,24 @@ int main(int argc, char** argv)
     CLI::Option* presetOption =
         renderCommand->add_option("--preset", preset, "Choose entry N of the dialog's preset popup (0 is Reset)")
             ->type_name("N");
-    renderCommand->add_option("--set", render.sets,
-                              "Type a value into the dialog item that shows the field, after the preset, e.g. "
-                              "--set lineCount=50 (repeatable); with --no-dialog, change the record as stored")
+    renderCommand
+        ->add_option("--set", render.sets,
+                     "Type a value into the dialog item that shows the field, after the preset, e.g. "
+                     "--set lineCount=50 (repeatable); with --no-dialog, change the record as stored")
         ->type_name("FIELD=VALUE")
         ->allow_extra_args(false);
-    CLI::Option* uiOption = renderCommand->add_option(
-        "--ui", ui,
-        "Dialog actions, one per line or ';'-separated: set ID VALUE, toggle ID, choose ID ENTRY, click ID, "
-        "pick ID X Y, ok, cancel, state. Without ok or cancel the dialog is accepted")
-        ->type_name("ACTIONS");
+    CLI::Option* uiOption =
+        renderCommand
+            ->add_option(
+                "--ui", ui,
+                "Dialog actions, one per line or ';'-separated: set ID VALUE, toggle ID, choose ID ENTRY, click ID, "
+                "pick ID X Y, ok, cancel, state. Without ok or cancel the dialog is accepted")
+            ->type_name("ACTIONS");
     CLI::Option* uiFileOption =
         renderCommand->add_option("--ui-file", uiFile, "A file of dialog actions, played before --ui")
             ->type_name("FILE");
-    renderCommand->add_flag("--no-dialog", render.noDialog,
-                            "Run \"AI Go\" alone on the record as stored, without the dialog")
+    renderCommand
+        ->add_flag("--no-dialog", render.noDialog, "Run \"AI Go\" alone on the record as stored, without the dialog")
         ->excludes(presetOption)
         ->excludes(uiOption)
         ->excludes(uiFileOption);

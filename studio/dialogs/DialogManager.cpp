@@ -13,10 +13,7 @@ ADMNotifierRef notifierRef(Notifier& n) { return reinterpret_cast<ADMNotifierRef
 ADMItemRef itemRef(DialogItem& item) { return reinterpret_cast<ADMItemRef>(&item); }
 
 // Template rectangles are in dialog units of an 8-point font.
-ADMRect toPixels(const ADMRect& r)
-{
-    return {r.left * 3 / 2, r.top * 13 / 8, r.right * 3 / 2, r.bottom * 13 / 8};
-}
+ADMRect toPixels(const ADMRect& r) { return {r.left * 3 / 2, r.top * 13 / 8, r.right * 3 / 2, r.bottom * 13 / 8}; }
 }  // namespace
 
 DialogManager::DialogManager() : driver_(&accepting_) {}
@@ -33,8 +30,7 @@ const std::string* DialogManager::string(int32_t id) const
     return it == strings_.end() ? nullptr : &it->second;
 }
 
-int32_t DialogManager::runModal(const std::string& name, int32_t templateId, ADMDialogInitProc init,
-                                ADMUserData data)
+int32_t DialogManager::runModal(const std::string& name, int32_t templateId, ADMDialogInitProc init, ADMUserData data)
 {
     auto found = templates_.find(templateId);
     if (found == templates_.end()) return -1;
@@ -128,14 +124,9 @@ void DialogManager::defaultNotify(DialogItem& item)
     if (item.pending) {
         switch (item.kind) {
         case ItemKind::SpinEdit:
-        case ItemKind::CheckBox:
-            item.value = std::clamp(*item.pending, item.minimum, item.maximum);
-            break;
-        case ItemKind::Popup:
-            item.active = static_cast<int32_t>(*item.pending);
-            break;
-        default:
-            break;
+        case ItemKind::CheckBox: item.value = std::clamp(*item.pending, item.minimum, item.maximum); break;
+        case ItemKind::Popup: item.active = static_cast<int32_t>(*item.pending); break;
+        default: break;
         }
         item.pending.reset();
     }

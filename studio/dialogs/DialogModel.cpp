@@ -1,8 +1,8 @@
 #include "studio/dialogs/DialogModel.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace studio {
@@ -13,6 +13,7 @@ struct KindType {
     const char* type;
     const char* name;
 };
+// clang-format off
 constexpr KindType kKinds[] = {
     {ItemKind::SpinEdit, kADMSpinEditType, "spin edit"},
     {ItemKind::TextStatic, kADMTextStaticType, "static text"},
@@ -22,6 +23,7 @@ constexpr KindType kKinds[] = {
     {ItemKind::PictureButton, kADMPicturePushButtonType, "picture button"},
     {ItemKind::Frame, "", "frame"},
 };
+// clang-format on
 }  // namespace
 
 bool itemKindFromType(const char* type, ItemKind& kind)
@@ -65,14 +67,12 @@ std::string displayValue(const DialogItem& item)
         if (std::strtod(text, nullptr) == 0.0 && text[0] == '-') return text + 1;
         return text;
     }
-    case ItemKind::CheckBox:
-        return item.value != 0 ? "on" : "off";
+    case ItemKind::CheckBox: return item.value != 0 ? "on" : "off";
     case ItemKind::Popup:
         if (item.active < 0 || static_cast<size_t>(item.active) >= item.entries.size()) return "none";
         return std::to_string(item.entries[static_cast<size_t>(item.active)].id) + " \"" +
                item.entries[static_cast<size_t>(item.active)].text + "\"";
-    default:
-        return "";
+    default: return "";
     }
 }
 

@@ -49,7 +49,7 @@ struct DialogItem {
     ADMUserData userData = nullptr;
     // Popups.
     std::vector<ListEntry> entries;
-    int32_t active = -1;  // position of the active entry
+    int32_t active = -1;     // position of the active entry
     bool isDefault = false;  // the template's default push button
 };
 

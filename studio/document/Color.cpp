@@ -9,11 +9,13 @@ struct KindName {
     ColorKind kind;
     const char* name;
 };
+// clang-format off
 constexpr KindName kKindNames[] = {
     {ColorKind::Gray, "gray"},       {ColorKind::Cmyk, "cmyk"},         {ColorKind::Rgb, "rgb"},
     {ColorKind::None, "none"},       {ColorKind::Pattern, "pattern"},   {ColorKind::Gradient, "gradient"},
     {ColorKind::Custom, "custom"},
 };
+// clang-format on
 
 float clamp01(float v) { return std::clamp(v, 0.0f, 1.0f); }
 }  // namespace
@@ -43,14 +45,12 @@ std::array<float, 3> displayRgb(const Color& color)
         float g = 1 - clamp01(v[0]);
         return {g, g, g};
     }
-    case 3:
-        return {clamp01(v[0]), clamp01(v[1]), clamp01(v[2])};
+    case 3: return {clamp01(v[0]), clamp01(v[1]), clamp01(v[2])};
     case 4: {
         float k = 1 - clamp01(v[3]);
         return {(1 - clamp01(v[0])) * k, (1 - clamp01(v[1])) * k, (1 - clamp01(v[2])) * k};
     }
-    default:
-        return {0.5f, 0.5f, 0.5f};  // a pattern or gradient without a look of its own
+    default: return {0.5f, 0.5f, 0.5f};  // a pattern or gradient without a look of its own
     }
 }
 

@@ -23,7 +23,10 @@ struct Color {
     static Color cmyk(float c, float m, float y, float k) { return {ColorKind::Cmyk, 4, {c, m, y, k}, {}}; }
     static Color none() { return {ColorKind::None, 0, {}, {}}; }
 
-    bool named() const { return kind == ColorKind::Pattern || kind == ColorKind::Gradient || kind == ColorKind::Custom; }
+    bool named() const
+    {
+        return kind == ColorKind::Pattern || kind == ColorKind::Gradient || kind == ColorKind::Custom;
+    }
     bool operator==(const Color&) const = default;
 };
 

@@ -25,7 +25,8 @@ Color fromHex(std::string_view hex)
 {
     if (hex.size() != 6) refuse();
     float channels[3];
-    for (size_t i = 0; i < 3; ++i) channels[i] = static_cast<float>(hexDigit(hex[2 * i]) * 16 + hexDigit(hex[2 * i + 1])) / 255;
+    for (size_t i = 0; i < 3; ++i)
+        channels[i] = static_cast<float>(hexDigit(hex[2 * i]) * 16 + hexDigit(hex[2 * i + 1])) / 255;
     return Color::rgb(channels[0], channels[1], channels[2]);
 }
 
@@ -39,7 +40,7 @@ std::vector<float> components(std::string_view text, size_t count)
         float v = 0;
         auto [next, ec] = std::from_chars(at, end, v);
         if (ec != std::errc() || !std::isfinite(v) || v < 0 || v > 1) refuse();
-        values.push_back(v + 0.0f); // -0 becomes 0
+        values.push_back(v + 0.0f);  // -0 becomes 0
         at = next;
         if (values.size() < count) {
             if (at == end || *at != ',') refuse();

@@ -6,7 +6,6 @@
 
 namespace studio {
 
-
 namespace {
 
 std::vector<Swatch> defaultSwatches()
@@ -62,10 +61,7 @@ AIPoint artworkToView(const View& view, AIRealPoint point)
             static_cast<int32_t>(std::lround((view.center.v - point.v) * view.zoom)) + View::kWindowHeight / 2};
 }
 
-Document::Document() : swatches(defaultSwatches()), graphicStyles(defaultGraphicStyles())
-{
-    appendLayer("Layer 1");
-}
+Document::Document() : swatches(defaultSwatches()), graphicStyles(defaultGraphicStyles()) { appendLayer("Layer 1"); }
 
 Document::Document(Document&&) noexcept = default;
 Document& Document::operator=(Document&&) noexcept = default;
@@ -124,12 +120,8 @@ Art& Document::place(std::unique_ptr<Art> art, int16_t paintOrder, Art* referenc
     placed->layer = &layer;
     placed->createdIn = epoch_;
     switch (paintOrder) {
-    case kPlaceAboveAll:
-        list.push_back(std::move(art));
-        break;
-    case kPlaceBelowAll:
-        list.insert(list.begin(), std::move(art));
-        break;
+    case kPlaceAboveAll: list.push_back(std::move(art)); break;
+    case kPlaceBelowAll: list.insert(list.begin(), std::move(art)); break;
     case kPlaceAbove:
     case kPlaceBelow: {
         if (!reference) throw std::invalid_argument("placing above or below needs a reference object");
@@ -138,8 +130,7 @@ Art& Document::place(std::unique_ptr<Art> art, int16_t paintOrder, Art* referenc
         list.insert(at, std::move(art));
         break;
     }
-    default:
-        throw std::invalid_argument("unsupported paint order");
+    default: throw std::invalid_argument("unsupported paint order");
     }
     journal_.push_back({JournalEntry::Kind::CreatedArt, placed, nullptr, nullptr, {}});
     return *placed;
@@ -190,9 +181,7 @@ void Document::undo()
 {
     for (auto it = journal_.rbegin(); it != journal_.rend(); ++it) {
         switch (it->kind) {
-        case JournalEntry::Kind::CreatedArt:
-            remove(*it->art);
-            break;
+        case JournalEntry::Kind::CreatedArt: remove(*it->art); break;
         case JournalEntry::Kind::CreatedLayer: {
             auto pos = std::find_if(layers_.begin(), layers_.end(),
                                     [&](const std::unique_ptr<Layer>& l) { return l.get() == it->layer; });
@@ -200,9 +189,7 @@ void Document::undo()
             current_ = it->previousCurrent;
             break;
         }
-        case JournalEntry::Kind::ChangedArt:
-            static_cast<ArtState&>(*it->art) = std::move(it->before);
-            break;
+        case JournalEntry::Kind::ChangedArt: static_cast<ArtState&>(*it->art) = std::move(it->before); break;
         }
     }
     journal_.clear();

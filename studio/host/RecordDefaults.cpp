@@ -11,16 +11,10 @@ FocaraParams defaultRecord(const Document& document)
     for (const FocaraParamField& field : kFocaraParamFields) {
         double value = field.defaultValue;
         switch (field.defaultKind) {
-        case kDefaultNotSet:
-            continue;
-        case kDefaultViewCenterH:
-            value = document.view.center.h;
-            break;
-        case kDefaultViewCenterV:
-            value = document.view.center.v;
-            break;
-        case kDefaultConstant:
-            break;
+        case kDefaultNotSet: continue;
+        case kDefaultViewCenterH: value = document.view.center.h; break;
+        case kDefaultViewCenterV: value = document.view.center.v; break;
+        case kDefaultConstant: break;
         }
         if (field.type == kParamReal) {
             float f = static_cast<float>(value);

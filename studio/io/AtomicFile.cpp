@@ -26,7 +26,8 @@ AtomicFile::AtomicFile(std::filesystem::path target) : target_(std::move(target)
 {
     if (target_.filename().empty()) throw InputError(displayName(target_) + ": cannot write: not a file name");
     std::error_code ec;
-    if (std::filesystem::is_directory(target_, ec)) throw InputError(displayName(target_) + ": cannot write: is a folder");
+    if (std::filesystem::is_directory(target_, ec))
+        throw InputError(displayName(target_) + ": cannot write: is a folder");
     // A hidden name in the same folder, so that the rename stays on one file
     // system; O_EXCL guards against clashing with another writer.
     for (int attempt = 0; attempt < 100; ++attempt) {

@@ -48,7 +48,10 @@ struct Where {
     }
 };
 
-[[noreturn]] void refuse(const Where& where, const std::string& reason) { throw DocumentFormatError(where.path(), reason); }
+[[noreturn]] void refuse(const Where& where, const std::string& reason)
+{
+    throw DocumentFormatError(where.path(), reason);
+}
 
 std::string describe(const json& value)
 {
@@ -99,7 +102,8 @@ float readFloat(const json& value, const Where& where)
 {
     if (!value.is_number()) refuse(where, "expected a number, found " + describe(value));
     double d = value.get<double>();
-    if (!(std::fabs(d) <= FLT_MAX)) refuse(where, "expected a number within the 32-bit float range, found " + describe(value));
+    if (!(std::fabs(d) <= FLT_MAX))
+        refuse(where, "expected a number within the 32-bit float range, found " + describe(value));
     return static_cast<float>(d);
 }
 
@@ -107,7 +111,8 @@ float readInRange(const json& value, const Where& where, float low, float high)
 {
     float f = readFloat(value, where);
     if (f < low || f > high)
-        refuse(where, "expected a number from " + numberText(low) + " to " + numberText(high) + ", found " + describe(value));
+        refuse(where,
+               "expected a number from " + numberText(low) + " to " + numberText(high) + ", found " + describe(value));
     return f;
 }
 
@@ -127,7 +132,8 @@ float readNonNegative(const json& value, const Where& where)
 
 AIRealPoint readPoint(const json& value, const Where& where)
 {
-    if (!value.is_array() || value.size() != 2) refuse(where, "expected an array of 2 numbers [x, y], found " + describe(value));
+    if (!value.is_array() || value.size() != 2)
+        refuse(where, "expected an array of 2 numbers [x, y], found " + describe(value));
     return {readFloat(value[0], Where{&where, nullptr, 0}), readFloat(value[1], Where{&where, nullptr, 1})};
 }
 
@@ -186,8 +192,9 @@ Color readColor(const json& value, const Where& where, const Color& base)
         Where at{&where, "kind"};
         ColorKind k{};
         if (!kind->is_string() || !colorKindFromName(kind->get<std::string>(), k))
-            refuse(at, "expected \"gray\", \"rgb\", \"cmyk\", \"none\", \"pattern\", \"gradient\" or \"custom\", found " +
-                           (kind->is_string() ? kind->dump() : describe(*kind)));
+            refuse(at,
+                   "expected \"gray\", \"rgb\", \"cmyk\", \"none\", \"pattern\", \"gradient\" or \"custom\", found " +
+                       (kind->is_string() ? kind->dump() : describe(*kind)));
         if (k != base.kind) color = zeroColor(k);
     }
     if (const json* values = member(value, "values")) {
@@ -219,7 +226,8 @@ PathStyle readStyle(const json& value, const Where& where, const PathStyle& base
     if (const json* m = member(value, "fill")) style.fill = readColor(*m, Where{&where, "fill"}, base.fill);
     if (const json* m = member(value, "strokePaint")) style.strokePaint = readBool(*m, Where{&where, "strokePaint"});
     if (const json* m = member(value, "stroke")) style.stroke = readColor(*m, Where{&where, "stroke"}, base.stroke);
-    if (const json* m = member(value, "strokeWidth")) style.strokeWidth = readNonNegative(*m, Where{&where, "strokeWidth"});
+    if (const json* m = member(value, "strokeWidth"))
+        style.strokeWidth = readNonNegative(*m, Where{&where, "strokeWidth"});
     return style;
 }
 
@@ -253,7 +261,8 @@ std::unique_ptr<Art> readPath(const json& value, const Where& where, const PathS
         Where at{&where, "segments"};
         expectArray(*m, at);
         if (m->size() > kMaxSegments)
-            refuse(at, "expected at most " + std::to_string(kMaxSegments) + " segments, found " + std::to_string(m->size()));
+            refuse(at, "expected at most " + std::to_string(kMaxSegments) + " segments, found " +
+                           std::to_string(m->size()));
         art->segments.reserve(m->size());
         for (size_t i = 0; i < m->size(); ++i) art->segments.push_back(readSegment((*m)[i], Where{&at, nullptr, i}));
     }
@@ -293,8 +302,9 @@ void readLayers(const json& value, const Where& where, Document& doc)
 Document readDocument(const json& root, std::optional<uint64_t>* seed)
 {
     Where top;
-    expectObject(root, top, {"format", "version", "page", "colorModel", "view", "currentStyle", "swatches", "graphicStyles",
-                             "seed", "layers"});
+    expectObject(root, top,
+                 {"format", "version", "page", "colorModel", "view", "currentStyle", "swatches", "graphicStyles",
+                  "seed", "layers"});
     Document doc = Document::makeDefault();
 
     if (const json* m = member(root, "format")) {
@@ -314,10 +324,14 @@ Document readDocument(const json& root, std::optional<uint64_t>* seed)
     if (const json* m = member(root, "colorModel")) {
         Where at{&top, "colorModel"};
         const std::string& model = m->is_string() ? m->get_ref<const std::string&>() : std::string();
-        if (model == "gray") doc.colorModel = ColorModel::Gray;
-        else if (model == "rgb") doc.colorModel = ColorModel::Rgb;
-        else if (model == "cmyk") doc.colorModel = ColorModel::Cmyk;
-        else refuse(at, "expected \"gray\", \"rgb\" or \"cmyk\", found " + (m->is_string() ? m->dump() : describe(*m)));
+        if (model == "gray")
+            doc.colorModel = ColorModel::Gray;
+        else if (model == "rgb")
+            doc.colorModel = ColorModel::Rgb;
+        else if (model == "cmyk")
+            doc.colorModel = ColorModel::Cmyk;
+        else
+            refuse(at, "expected \"gray\", \"rgb\" or \"cmyk\", found " + (m->is_string() ? m->dump() : describe(*m)));
     }
     if (const json* m = member(root, "view")) {
         Where at{&top, "view"};
@@ -325,7 +339,8 @@ Document readDocument(const json& root, std::optional<uint64_t>* seed)
         if (const json* c = member(*m, "center")) doc.view.center = readPoint(*c, Where{&at, "center"});
         if (const json* z = member(*m, "zoom")) doc.view.zoom = readPositive(*z, Where{&at, "zoom"});
     }
-    if (const json* m = member(root, "currentStyle")) doc.currentStyle = readStyle(*m, Where{&top, "currentStyle"}, doc.currentStyle);
+    if (const json* m = member(root, "currentStyle"))
+        doc.currentStyle = readStyle(*m, Where{&top, "currentStyle"}, doc.currentStyle);
     if (const json* m = member(root, "swatches")) {
         Where at{&top, "swatches"};
         expectArray(*m, at);
@@ -335,7 +350,8 @@ Document readDocument(const json& root, std::optional<uint64_t>* seed)
             expectObject((*m)[i], e, {"name", "color"});
             Swatch swatch{"", Color::rgb(0, 0, 0)};
             if (const json* n = member((*m)[i], "name")) swatch.name = readString(*n, Where{&e, "name"});
-            if (const json* c = member((*m)[i], "color")) swatch.color = readColor(*c, Where{&e, "color"}, swatch.color);
+            if (const json* c = member((*m)[i], "color"))
+                swatch.color = readColor(*c, Where{&e, "color"}, swatch.color);
             doc.swatches.push_back(std::move(swatch));
         }
     }
@@ -354,7 +370,8 @@ Document readDocument(const json& root, std::optional<uint64_t>* seed)
         }
     }
     if (const json* m = member(root, "seed")) {
-        if (!m->is_number_unsigned()) refuse(Where{&top, "seed"}, "expected a whole number of at least 0, found " + describe(*m));
+        if (!m->is_number_unsigned())
+            refuse(Where{&top, "seed"}, "expected a whole number of at least 0, found " + describe(*m));
         if (seed) *seed = m->get<uint64_t>();
     }
     if (const json* m = member(root, "layers")) readLayers(*m, Where{&top, "layers"}, doc);
@@ -417,8 +434,10 @@ private:
         std::string path;
         for (size_t i = 0; i + 1 < frames_.size(); ++i) {
             const Frame& f = frames_[i];
-            if (f.array) path += "[" + std::to_string(f.index) + "]";
-            else path += (path.empty() ? "" : ".") + f.keys.back();
+            if (f.array)
+                path += "[" + std::to_string(f.index) + "]";
+            else
+                path += (path.empty() ? "" : ".") + f.keys.back();
         }
         return path + (path.empty() ? "" : ".") + key;
     }
@@ -581,8 +600,10 @@ private:
         out_ += ", \"opacity\": ";
         number(art.opacity);
         out_ += ", \"graphicStyle\": ";
-        if (art.graphicStyle) string(*art.graphicStyle);
-        else out_ += "null";
+        if (art.graphicStyle)
+            string(*art.graphicStyle);
+        else
+            out_ += "null";
         out_ += '}';
     }
 

@@ -12,8 +12,7 @@ std::string displayName(const std::filesystem::path& file) { return file.string(
 std::string readFile(const std::filesystem::path& file, size_t maxBytes)
 {
     std::error_code ec;
-    if (std::filesystem::is_directory(file, ec))
-        throw InputError(displayName(file) + ": is a folder, not a file");
+    if (std::filesystem::is_directory(file, ec)) throw InputError(displayName(file) + ": is a folder, not a file");
     std::ifstream in(file, std::ios::binary);
     if (!in) throw InputError(displayName(file) + ": cannot open: " + std::strerror(errno));
     std::string bytes;

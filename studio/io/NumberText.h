@@ -12,7 +12,8 @@ namespace studio {
 // Non-finite values have no text in JSON or SVG; the document should never hold one.
 inline void appendNumber(std::string& out, float value)
 {
-    if (!std::isfinite(value)) throw std::domain_error("the document holds a non-finite number, which cannot be written");
+    if (!std::isfinite(value))
+        throw std::domain_error("the document holds a non-finite number, which cannot be written");
     char buffer[32];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     out.append(buffer, result.ptr);

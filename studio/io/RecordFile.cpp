@@ -115,7 +115,8 @@ void validateRecord(const FocaraParams& record)
         if (!isChecked(field)) continue;
         double value = field.type == kParamReal ? double(realAt(record, field)) : double(intAt(record, field));
         if (!inRange(field, value))
-            throw InputError(std::string(field.name) + " is " + valueText(record, field) + ", expected " + rangeText(field));
+            throw InputError(std::string(field.name) + " is " + valueText(record, field) + ", expected " +
+                             rangeText(field));
     }
 }
 
@@ -125,8 +126,8 @@ FocaraParams readRecordFile(const std::filesystem::path& file)
     if (bytes.size() != kFocaraParamsSize) {
         std::error_code ec;
         uintmax_t size = std::filesystem::file_size(file, ec);
-        std::string found = ec ? (bytes.size() > kFocaraParamsSize ? "more" : std::to_string(bytes.size()))
-                               : std::to_string(size);
+        std::string found =
+            ec ? (bytes.size() > kFocaraParamsSize ? "more" : std::to_string(bytes.size())) : std::to_string(size);
         throw InputError(displayName(file) + ": a parameter record is exactly " + std::to_string(kFocaraParamsSize) +
                          " bytes, this file has " + found);
     }
@@ -165,7 +166,8 @@ void setRecordField(FocaraParams& record, std::string_view assignment)
         auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
         if (text.empty() || ec == std::errc::invalid_argument || end != last)
             throw InputError(prefix + "expected " + rangeText(*field));
-        if (ec == std::errc::result_out_of_range) throw InputError(prefix + "out of range; expected " + rangeText(*field));
+        if (ec == std::errc::result_out_of_range)
+            throw InputError(prefix + "out of range; expected " + rangeText(*field));
         if (!std::isfinite(value)) throw InputError(prefix + "not a finite number; expected " + rangeText(*field));
         if (!inRange(*field, value)) throw InputError(prefix + "out of range; expected " + rangeText(*field));
         storeReal(record, *field, static_cast<float>(value));
@@ -190,8 +192,10 @@ std::string recordToJson(const FocaraParams& record)
         first = false;
         out += nlohmann::json(field.name).dump();
         out += ": ";
-        if (field.type == kParamReal) appendJsonNumber(out, realAt(record, field));
-        else out += std::to_string(intAt(record, field));
+        if (field.type == kParamReal)
+            appendJsonNumber(out, realAt(record, field));
+        else
+            out += std::to_string(intAt(record, field));
     }
     out += "\n}\n";
     return out;

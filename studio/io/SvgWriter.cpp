@@ -21,8 +21,10 @@ void appendEscaped(std::string& out, const std::string& text)
         case '"': out += "&quot;"; break;
         case '\'': out += "&apos;"; break;
         default:
-            if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') out += "\xEF\xBF\xBD";
-            else out += c;
+            if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r')
+                out += "\xEF\xBF\xBD";
+            else
+                out += c;
         }
     }
 }

@@ -7,8 +7,8 @@ namespace studio::loader {
 void ByteReader::need(std::size_t count) const
 {
     if (count > remaining()) {
-        throw FormatError("truncated: " + std::to_string(count) + " bytes needed at offset " +
-                          std::to_string(offset_) + ", " + std::to_string(remaining()) + " left");
+        throw FormatError("truncated: " + std::to_string(count) + " bytes needed at offset " + std::to_string(offset_) +
+                          ", " + std::to_string(remaining()) + " left");
     }
 }
 
@@ -49,10 +49,7 @@ std::uint16_t ByteReader::u16()
     return value;
 }
 
-std::int16_t ByteReader::i16()
-{
-    return static_cast<std::int16_t>(u16());
-}
+std::int16_t ByteReader::i16() { return static_cast<std::int16_t>(u16()); }
 
 std::uint32_t ByteReader::u32()
 {
@@ -118,7 +115,7 @@ void appendUtf8(std::string& out, char32_t c)
 bool isHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
 bool isLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
-} // namespace
+}  // namespace
 
 std::string utf16ToUtf8(std::u16string_view text)
 {
@@ -139,4 +136,4 @@ std::string utf16ToUtf8(std::u16string_view text)
     return out;
 }
 
-} // namespace studio::loader
+}  // namespace studio::loader

@@ -42,4 +42,4 @@ private:
 // UTF-16 code units to UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string utf16ToUtf8(std::u16string_view text);
 
-} // namespace studio::loader
+}  // namespace studio::loader

@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::uint16_t kOrdinalMark = 0xFFFF;
 constexpr std::uint32_t kButtonTypeMask = 0x0F;
-constexpr std::uint32_t kDefaultPushButton = 0x01; // BS_DEFPUSHBUTTON
+constexpr std::uint32_t kDefaultPushButton = 0x01;  // BS_DEFPUSHBUTTON
 
 // A menu or class field: 0 for none, 0xFFFF and an ordinal, or a string.
 std::optional<NameOrOrdinal> readOptionalName(ByteReader& r)
@@ -67,7 +67,7 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     });
 }
 
-} // namespace
+}  // namespace
 
 ControlClass DialogItem::controlClass() const
 {
@@ -136,10 +136,10 @@ DialogTemplate decodeDialog(std::span<const std::uint8_t> data)
         }
     });
     for (std::uint16_t i = 0; i < count; ++i) {
-        dialog.items.push_back(inContext("item " + std::to_string(i + 1) + " of " + std::to_string(count),
-                                         [&] { return readItem(r); }));
+        dialog.items.push_back(
+            inContext("item " + std::to_string(i + 1) + " of " + std::to_string(count), [&] { return readItem(r); }));
     }
     return dialog;
 }
 
-} // namespace studio::loader
+}  // namespace studio::loader

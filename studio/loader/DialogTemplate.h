@@ -14,7 +14,7 @@
 
 namespace studio::loader {
 
-inline constexpr std::uint32_t kDialogStyleSetFont = 0x40; // DS_SETFONT
+inline constexpr std::uint32_t kDialogStyleSetFont = 0x40;  // DS_SETFONT
 
 // The predefined control classes, by their ordinals 0x80 to 0x85.
 enum class ControlClass { Button, Edit, Static, ListBox, ScrollBar, ComboBox, Other };
@@ -53,7 +53,7 @@ struct DialogTemplate {
     std::optional<NameOrOrdinal> menu;         // none when the dialog has no menu
     std::optional<NameOrOrdinal> windowClass;  // none for the standard dialog class
     std::string title;
-    std::optional<DialogFont> font;            // present when style has DS_SETFONT
+    std::optional<DialogFont> font;  // present when style has DS_SETFONT
     std::vector<DialogItem> items;
 
     // The item with that id, or null.
@@ -63,4 +63,4 @@ struct DialogTemplate {
 // FormatError for a truncated or extended (DIALOGEX) template.
 DialogTemplate decodeDialog(std::span<const std::uint8_t> data);
 
-} // namespace studio::loader
+}  // namespace studio::loader

@@ -16,9 +16,9 @@ namespace {
 constexpr std::size_t kHeaderSize = 64;
 constexpr std::size_t kSectionHeaderSize = 64;
 constexpr std::size_t kSymbolSize = 24;
-constexpr std::uint16_t kSectionIndexExtended = 0xFFFF; // SHN_XINDEX
-constexpr std::uint32_t kSectionStringTable = 3;        // SHT_STRTAB
-constexpr std::uint32_t kSectionDynamicSymbols = 11;    // SHT_DYNSYM
+constexpr std::uint16_t kSectionIndexExtended = 0xFFFF;  // SHN_XINDEX
+constexpr std::uint32_t kSectionStringTable = 3;         // SHT_STRTAB
+constexpr std::uint32_t kSectionDynamicSymbols = 11;     // SHT_DYNSYM
 // A plug-in is a few megabytes; this only keeps a stray huge file out of memory.
 constexpr std::uintmax_t kMaxFileSize = 512u * 1024 * 1024;
 
@@ -56,11 +56,11 @@ RawSection readSectionHeader(std::span<const std::uint8_t> bytes, std::uint64_t 
     raw.name = r.u32();
     raw.section.type = r.u32();
     raw.section.flags = r.u64();
-    r.skip(8); // address
+    r.skip(8);  // address
     raw.section.offset = r.u64();
     raw.section.size = r.u64();
     raw.section.link = r.u32();
-    r.skip(4 + 8); // info, alignment
+    r.skip(4 + 8);  // info, alignment
     raw.section.entrySize = r.u64();
     return raw;
 }
@@ -94,7 +94,7 @@ std::vector<std::uint8_t> readFile(const std::filesystem::path& path)
     return bytes;
 }
 
-} // namespace
+}  // namespace
 
 ElfFile ElfFile::read(const std::filesystem::path& path)
 {
@@ -178,8 +178,7 @@ ElfFile ElfFile::parse(std::vector<std::uint8_t> bytes)
         }
         const ElfSection& table = raw[namesIndex].section;
         if (table.type != kSectionStringTable) {
-            throw FormatError("section name table (section " + std::to_string(namesIndex) +
-                              ") is not a string table");
+            throw FormatError("section name table (section " + std::to_string(namesIndex) + ") is not a string table");
         }
         names = std::span<const std::uint8_t>(bytes).subspan(table.offset, table.size);
     }
@@ -224,24 +223,23 @@ std::vector<std::string> ElfFile::exportedSymbols() const
                               std::to_string(table.entrySize) + " bytes in " + std::to_string(table.size) +
                               " bytes, expected " + std::to_string(kSymbolSize) + "-byte entries");
         }
-        if (table.link == 0 || table.link >= sections_.size() ||
-            sections_[table.link].type != kSectionStringTable) {
+        if (table.link == 0 || table.link >= sections_.size() || sections_[table.link].type != kSectionStringTable) {
             throw FormatError("dynamic symbol table '" + table.name + "' links to no string table");
         }
         const auto strings = sectionData(sections_[table.link]);
         ByteReader r(sectionData(table));
-        r.skip(std::min<std::size_t>(kSymbolSize, r.remaining())); // symbol 0 is always empty
+        r.skip(std::min<std::size_t>(kSymbolSize, r.remaining()));  // symbol 0 is always empty
         while (!r.atEnd()) {
             const std::uint32_t name = r.u32();
             const std::uint8_t info = r.u8();
             const std::uint8_t other = r.u8();
             const std::uint16_t sectionIndex = r.u16();
-            r.skip(16); // value, size
+            r.skip(16);  // value, size
             const unsigned binding = info >> 4;
             const unsigned visibility = other & 3;
             const bool defined = sectionIndex != 0;
-            const bool global = binding == 1 || binding == 2 || binding == 10; // GLOBAL, WEAK, GNU_UNIQUE
-            const bool visible = visibility == 0 || visibility == 3;           // DEFAULT, PROTECTED
+            const bool global = binding == 1 || binding == 2 || binding == 10;  // GLOBAL, WEAK, GNU_UNIQUE
+            const bool visible = visibility == 0 || visibility == 3;            // DEFAULT, PROTECTED
             if (defined && global && visible) {
                 names.push_back(nameAt(strings, name, "dynamic symbol"));
             }
@@ -250,4 +248,4 @@ std::vector<std::string> ElfFile::exportedSymbols() const
     return names;
 }
 
-} // namespace studio::loader
+}  // namespace studio::loader

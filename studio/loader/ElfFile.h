@@ -11,8 +11,8 @@
 
 namespace studio::loader {
 
-inline constexpr std::uint16_t kElfTypeSharedObject = 3; // ET_DYN
-inline constexpr std::uint32_t kElfSectionNoBits = 8;    // SHT_NOBITS: no bytes in the file
+inline constexpr std::uint16_t kElfTypeSharedObject = 3;  // ET_DYN
+inline constexpr std::uint32_t kElfSectionNoBits = 8;     // SHT_NOBITS: no bytes in the file
 
 struct ElfSection {
     std::string name;
@@ -52,4 +52,4 @@ private:
     std::vector<ElfSection> sections_;
 };
 
-} // namespace studio::loader
+}  // namespace studio::loader

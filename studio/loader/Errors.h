@@ -32,4 +32,4 @@ decltype(auto) inContext(std::string_view context, F&& f)
     }
 }
 
-} // namespace studio::loader
+}  // namespace studio::loader

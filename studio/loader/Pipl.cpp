@@ -10,10 +10,7 @@ namespace studio::loader {
 
 namespace {
 
-std::string quoted(std::uint32_t code)
-{
-    return "'" + fourCharText(code) + "'";
-}
+std::string quoted(std::uint32_t code) { return "'" + fourCharText(code) + "'"; }
 
 bool isIdentifier(const std::string& name)
 {
@@ -51,7 +48,7 @@ std::uint32_t wordOf(const PiplProperty& property, const char* meaning)
     return r.u32();
 }
 
-} // namespace
+}  // namespace
 
 std::string fourCharText(std::uint32_t code)
 {
@@ -103,8 +100,7 @@ Pipl parsePipl(std::span<const std::uint8_t> data)
     if (pipl.kind != kPluginKind) {
         throw FormatError("plug-in kind is " + quoted(pipl.kind) + ", expected " + quoted(kPluginKind));
     }
-    pipl.interfaceVersion =
-        wordOf(single(pipl, kPiplInterfaceVersionKey, "interface version"), "interface version");
+    pipl.interfaceVersion = wordOf(single(pipl, kPiplInterfaceVersionKey, "interface version"), "interface version");
     if (pipl.interfaceVersion != kPluginInterfaceVersion) {
         throw FormatError("interface version is " + std::to_string(pipl.interfaceVersion) + ", expected " +
                           std::to_string(kPluginInterfaceVersion));
@@ -121,4 +117,4 @@ Pipl parsePipl(std::span<const std::uint8_t> data)
     return pipl;
 }
 
-} // namespace studio::loader
+}  // namespace studio::loader

@@ -52,4 +52,4 @@ struct Pipl {
 // Properties of other vendors and keys are kept but not checked.
 Pipl parsePipl(std::span<const std::uint8_t> data);
 
-} // namespace studio::loader
+}  // namespace studio::loader

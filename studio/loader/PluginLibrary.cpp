@@ -13,7 +13,7 @@ namespace {
 
 const ResourceName kPiplType("PIPL");
 
-} // namespace
+}  // namespace
 
 PluginResources PluginResources::parse(std::span<const std::uint8_t> res)
 {
@@ -74,13 +74,9 @@ const DialogTemplate* PluginResources::dialog(std::uint16_t id) const noexcept
     return it != dialogs_.end() ? &it->second : nullptr;
 }
 
-void PluginLibrary::Closer::operator()(void* handle) const noexcept
-{
-    dlclose(handle);
-}
+void PluginLibrary::Closer::operator()(void* handle) const noexcept { dlclose(handle); }
 
-PluginLibrary::PluginLibrary(const std::filesystem::path& path)
-    : path_(path), resources_(PluginResources::read(path))
+PluginLibrary::PluginLibrary(const std::filesystem::path& path) : path_(path), resources_(PluginResources::read(path))
 {
     // dlopen searches the library path for a name without a slash, which
     // could load some other file than the one just checked.
@@ -99,4 +95,4 @@ PluginLibrary::PluginLibrary(const std::filesystem::path& path)
     entryPoint_ = std::bit_cast<SPPluginMainProc>(symbol);
 }
 
-} // namespace studio::loader
+}  // namespace studio::loader

@@ -82,4 +82,4 @@ private:
     SPPluginMainProc entryPoint_ = nullptr;
 };
 
-} // namespace studio::loader
+}  // namespace studio::loader

@@ -53,7 +53,7 @@ std::string typeText(const ResourceName& type)
     }
 }
 
-} // namespace
+}  // namespace
 
 ResourceName::ResourceName(std::string_view text) : value_(toUpperAscii(text)) {}
 
@@ -120,7 +120,8 @@ ResourceFile ResourceFile::parse(std::span<const std::uint8_t> bytes)
         });
 
         if (index == 0) {
-            if (resource.type != ResourceName(std::uint16_t{0}) || resource.name != ResourceName(std::uint16_t{0}) || !data.empty()) {
+            if (resource.type != ResourceName(std::uint16_t{0}) || resource.name != ResourceName(std::uint16_t{0}) ||
+                !data.empty()) {
                 throw FormatError("not a .res file: it does not begin with the empty resource entry");
             }
             continue;
@@ -170,4 +171,4 @@ std::vector<const Resource*> ResourceFile::ofType(const ResourceName& type) cons
     return found;
 }
 
-} // namespace studio::loader
+}  // namespace studio::loader

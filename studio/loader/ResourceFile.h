@@ -21,7 +21,7 @@ inline constexpr std::uint16_t kDialog = 5;
 inline constexpr std::uint16_t kString = 6;
 inline constexpr std::uint16_t kGroupCursor = 12;
 inline constexpr std::uint16_t kGroupIcon = 14;
-} // namespace rt
+}  // namespace rt
 
 inline constexpr std::uint16_t kLanguageEnglishUS = 1033;
 
@@ -83,4 +83,4 @@ private:
     std::vector<Resource> resources_;
 };
 
-} // namespace studio::loader
+}  // namespace studio::loader

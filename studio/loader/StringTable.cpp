@@ -9,9 +9,9 @@ namespace studio::loader {
 
 namespace {
 
-constexpr std::uint16_t kLastBlock = 4096; // holds ids 65520 to 65535
+constexpr std::uint16_t kLastBlock = 4096;  // holds ids 65520 to 65535
 
-} // namespace
+}  // namespace
 
 std::array<std::optional<std::string>, 16> decodeStringBlock(std::span<const std::uint8_t> data)
 {
@@ -69,4 +69,4 @@ std::optional<std::string> StringTable::string(std::uint16_t id) const
     return it->second;
 }
 
-} // namespace studio::loader
+}  // namespace studio::loader

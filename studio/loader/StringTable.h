@@ -31,4 +31,4 @@ private:
     std::map<std::uint16_t, std::string> strings_;
 };
 
-} // namespace studio::loader
+}  // namespace studio::loader

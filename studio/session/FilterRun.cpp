@@ -1,8 +1,8 @@
 #include "studio/session/FilterRun.h"
 
-#include "studio/session/ResourceInstall.h"
-#include "studio/loader/Errors.h"
 #include "studio/io/Files.h"
+#include "studio/loader/Errors.h"
+#include "studio/session/ResourceInstall.h"
 
 namespace studio {
 
@@ -50,7 +50,8 @@ std::vector<std::string> PluginSession::takeErrorReports()
         lines.push_back("Plug-in Error: " + message + " (" + code + ")");
     }
     const auto& alerts = host_.dialogs().alerts();
-    for (; alertsReported_ < alerts.size(); ++alertsReported_) lines.push_back("Plug-in Alert: " + alerts[alertsReported_]);
+    for (; alertsReported_ < alerts.size(); ++alertsReported_)
+        lines.push_back("Plug-in Alert: " + alerts[alertsReported_]);
     return lines;
 }
 

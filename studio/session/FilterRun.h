@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "studio/host/Host.h"
-#include "studio/session/PluginRunner.h"
 #include "studio/loader/PluginLibrary.h"
+#include "studio/session/PluginRunner.h"
 
 namespace studio {
 

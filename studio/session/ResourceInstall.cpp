@@ -11,12 +11,10 @@ ItemKind kindOf(const studio::loader::DialogItem& item)
 {
     using studio::loader::ControlClass;
     switch (item.controlClass()) {
-    case ControlClass::Button:
-        return ItemKind::PushButton;
+    case ControlClass::Button: return ItemKind::PushButton;
     case ControlClass::Static:
         return (item.style & kStaticTypeMask) == kStaticBlackFrame ? ItemKind::Frame : ItemKind::TextStatic;
-    default:
-        return ItemKind::TextStatic;
+    default: return ItemKind::TextStatic;
     }
 }
 
@@ -34,8 +32,11 @@ void installResources(DialogManager& dialogs, const studio::loader::PluginResour
         t.width = source.width;
         t.height = source.height;
         for (const auto& item : source.items)
-            t.items.push_back({item.id, kindOf(item), {item.x, item.y, item.x + item.width, item.y + item.height},
-                               item.text(), item.isDefaultPushButton()});
+            t.items.push_back({item.id,
+                               kindOf(item),
+                               {item.x, item.y, item.x + item.width, item.y + item.height},
+                               item.text(),
+                               item.isDefaultPushButton()});
         templates[id] = std::move(t);
     }
     dialogs.setResources(std::move(strings), std::move(templates));

@@ -18,6 +18,7 @@ struct Syntax {
     size_t arguments;
     const char* usage;
 };
+// clang-format off
 constexpr Syntax kSyntax[] = {
     {"set", ScriptAction::Kind::Set, 2, "set ID VALUE"},
     {"toggle", ScriptAction::Kind::Toggle, 1, "toggle ID"},
@@ -28,6 +29,7 @@ constexpr Syntax kSyntax[] = {
     {"cancel", ScriptAction::Kind::Cancel, 0, "cancel"},
     {"state", ScriptAction::Kind::State, 0, "state"},
 };
+// clang-format on
 
 std::string trim(const std::string& s)
 {
@@ -89,8 +91,7 @@ ScriptAction parseAction(const std::string& text, int line, const std::string& s
         if (!parseNumber(tokens[2], action.value)) throw fail("\"" + tokens[2] + "\" is not a number");
         if (!parseNumber(tokens[3], action.y)) throw fail("\"" + tokens[3] + "\" is not a number");
         break;
-    default:
-        break;
+    default: break;
     }
     return action;
 }
@@ -165,17 +166,10 @@ std::string performAction(Host& host, Dialog& dialog, const ScriptAction& action
     DialogManager& dialogs = host.dialogs();
     if (dialog.result) return "the dialog has already ended";
     switch (action.kind) {
-    case Kind::Ok:
-        dialogs.accept(dialog);
-        return "";
-    case Kind::Cancel:
-        dialogs.cancel(dialog);
-        return "";
-    case Kind::State:
-        printDialogState(dialog, out);
-        return "";
-    default:
-        break;
+    case Kind::Ok: dialogs.accept(dialog); return "";
+    case Kind::Cancel: dialogs.cancel(dialog); return "";
+    case Kind::State: printDialogState(dialog, out); return "";
+    default: break;
     }
 
     DialogItem* item = dialog.item(action.id);
@@ -191,8 +185,7 @@ std::string performAction(Host& host, Dialog& dialog, const ScriptAction& action
     case Kind::Set:
         switch (item->kind) {
         case ItemKind::SpinEdit:
-            if (item->precision == 0 && action.value != std::trunc(action.value))
-                return name + " takes whole numbers";
+            if (item->precision == 0 && action.value != std::trunc(action.value)) return name + " takes whole numbers";
             item->pending = typedValue(action.value, item->precision);
             dialogs.userChanged(*item);
             return "";
@@ -210,8 +203,7 @@ std::string performAction(Host& host, Dialog& dialog, const ScriptAction& action
             dialogs.userChanged(*item);
             return "";
         }
-        default:
-            return name + " is a " + itemKindName(item->kind) + ", which holds no value";
+        default: return name + " is a " + itemKindName(item->kind) + ", which holds no value";
         }
     case Kind::Toggle:
         if (item->kind != ItemKind::CheckBox) return wrongKind("check box");
@@ -239,8 +231,7 @@ std::string performAction(Host& host, Dialog& dialog, const ScriptAction& action
         if (dialogs.track(*item, kADMPickModifier, point)) dialogs.userChanged(*item);
         return "";
     }
-    default:
-        return "";
+    default: return "";
     }
 }
 
@@ -266,6 +257,5 @@ void ScriptedDriver::runModal(Dialog& dialog)
         return;
     }
 }
-
 
 }  // namespace studio

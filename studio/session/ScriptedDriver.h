@@ -48,8 +48,8 @@ public:
 struct ScriptAction {
     enum class Kind { Set, Toggle, Choose, Click, Pick, Ok, Cancel, State } kind = Kind::State;
     int32_t id = 0;
-    double value = 0;  // set: the number; choose: the entry id; pick: x
-    double y = 0;      // pick
+    double value = 0;   // set: the number; choose: the entry id; pick: x
+    double y = 0;       // pick
     int line = 0;       // 1-based
     std::string text;   // the action as written
     std::string where;  // names the action in messages: source, line and text

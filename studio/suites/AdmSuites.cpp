@@ -52,10 +52,12 @@ ASErr getIndexString(SPPluginRef, int32_t listID, int32_t index, char* buffer, i
 
 void messageAlert(const char* message)
 {
-    quietly([&] {
-        if (DialogManager* m = manager()) m->alert(message ? message : "");
-        return 0;
-    }, 0);
+    quietly(
+        [&] {
+            if (DialogManager* m = manager()) m->alert(message ? message : "");
+            return 0;
+        },
+        0);
 }
 
 // ---- Dialog
@@ -63,11 +65,13 @@ void messageAlert(const char* message)
 int32_t modal(SPPluginRef, const char* name, int32_t dialogID, int32_t, ADMDialogInitProc initProc, ADMUserData data,
               int32_t)
 {
-    return quietly([&] {
-        DialogManager* m = manager();
-        if (!m || Host::active().faults().check("Modal")) return -1;
-        return m->runModal(name ? name : "", dialogID, initProc, data);
-    }, -1);
+    return quietly(
+        [&] {
+            DialogManager* m = manager();
+            if (!m || Host::active().faults().check("Modal")) return -1;
+            return m->runModal(name ? name : "", dialogID, initProc, data);
+        },
+        -1);
 }
 
 ADMUserData getDialogUserData(ADMDialogRef d) { return d ? dialog(d)->userData : nullptr; }
@@ -76,21 +80,23 @@ ADMItemRef getItem(ADMDialogRef d, int32_t id) { return d ? itemRef(dialog(d)->i
 ADMItemRef createItem(ADMDialogRef d, int32_t id, const char* type, const ADMRect* bounds, ADMItemInitProc init,
                       ADMUserData data, int32_t)
 {
-    return quietly([&]() -> ADMItemRef {
-        ItemKind kind;
-        if (!d || !bounds || !itemKindFromType(type, kind) || dialog(d)->item(id)) return nullptr;
-        auto created = std::make_unique<DialogItem>();
-        created->dialog = dialog(d);
-        created->id = id;
-        created->kind = kind;
-        created->bounds = *bounds;
-        created->userData = data;
-        if (kind == ItemKind::CheckBox) created->minimum = 0, created->maximum = 1;
-        DialogItem* raw = created.get();
-        if (!dialog(d)->add(std::move(created))) return nullptr;
-        if (init) init(itemRef(raw));
-        return itemRef(raw);
-    }, ADMItemRef{});
+    return quietly(
+        [&]() -> ADMItemRef {
+            ItemKind kind;
+            if (!d || !bounds || !itemKindFromType(type, kind) || dialog(d)->item(id)) return nullptr;
+            auto created = std::make_unique<DialogItem>();
+            created->dialog = dialog(d);
+            created->id = id;
+            created->kind = kind;
+            created->bounds = *bounds;
+            created->userData = data;
+            if (kind == ItemKind::CheckBox) created->minimum = 0, created->maximum = 1;
+            DialogItem* raw = created.get();
+            if (!dialog(d)->add(std::move(created))) return nullptr;
+            if (init) init(itemRef(raw));
+            return itemRef(raw);
+        },
+        ADMItemRef{});
 }
 
 void sizeDialog(ADMDialogRef d, int32_t width, int32_t height)
@@ -128,20 +134,24 @@ int32_t getID(ADMItemRef i) { return i ? item(i)->id : 0; }
 
 void setText(ADMItemRef i, const char* text)
 {
-    quietly([&] {
-        if (i) item(i)->text = text ? text : "";
-        return 0;
-    }, 0);
+    quietly(
+        [&] {
+            if (i) item(i)->text = text ? text : "";
+            return 0;
+        },
+        0);
 }
 
 // A spin edit's text is its value as shown, with its places.
 void getText(ADMItemRef i, char* text, int32_t maxLength)
 {
-    quietly([&] {
-        if (!i) return 0;
-        copyText(item(i)->kind == ItemKind::SpinEdit ? displayValue(*item(i)) : item(i)->text, text, maxLength);
-        return 0;
-    }, 0);
+    quietly(
+        [&] {
+            if (!i) return 0;
+            copyText(item(i)->kind == ItemKind::SpinEdit ? displayValue(*item(i)) : item(i)->text, text, maxLength);
+            return 0;
+        },
+        0);
 }
 
 void setFont(ADMItemRef i, int32_t font)
@@ -224,10 +234,12 @@ void sendNotify(ADMItemRef i, const char* type)
 {
     DialogManager* m = manager();
     if (!m || !i) return;
-    quietly([&] {
-        m->sendNotify(*item(i), type ? type : kADMUserChangedNotifier);
-        return 0;
-    }, 0);
+    quietly(
+        [&] {
+            m->sendNotify(*item(i), type ? type : kADMUserChangedNotifier);
+            return 0;
+        },
+        0);
 }
 
 ADMListRef getList(ADMItemRef i)
@@ -248,13 +260,15 @@ ADMEntryRef makeEntryRef(DialogItem* p, int32_t index)
 
 ADMEntryRef insertEntry(ADMListRef l, int32_t index)
 {
-    return quietly([&]() -> ADMEntryRef {
-        DialogItem* p = popup(l);
-        if (!p || index < 0 || static_cast<size_t>(index) > p->entries.size()) return nullptr;
-        p->entries.insert(p->entries.begin() + index, ListEntry{index, {}});
-        if (p->active >= index) ++p->active;
-        return makeEntryRef(p, index);
-    }, ADMEntryRef{});
+    return quietly(
+        [&]() -> ADMEntryRef {
+            DialogItem* p = popup(l);
+            if (!p || index < 0 || static_cast<size_t>(index) > p->entries.size()) return nullptr;
+            p->entries.insert(p->entries.begin() + index, ListEntry{index, {}});
+            if (p->active >= index) ++p->active;
+            return makeEntryRef(p, index);
+        },
+        ADMEntryRef{});
 }
 
 ADMEntryRef getActiveEntry(ADMListRef l) { return l ? makeEntryRef(popup(l), popup(l)->active) : nullptr; }
@@ -265,10 +279,12 @@ ListEntry* entry(ADMEntryRef e) { return reinterpret_cast<ListEntry*>(e); }
 
 void setEntryText(ADMEntryRef e, const char* text)
 {
-    quietly([&] {
-        if (e) entry(e)->text = text ? text : "";
-        return 0;
-    }, 0);
+    quietly(
+        [&] {
+            if (e) entry(e)->text = text ? text : "";
+            return 0;
+        },
+        0);
 }
 void getEntryText(ADMEntryRef e, char* text, int32_t maxLength)
 {
@@ -318,8 +334,9 @@ AIBoolean isNotifierType(ADMNotifierRef n, const char* type)
 }  // namespace
 
 extern const ADMBasicSuite kAdmBasicSuite = {getIndexString, messageAlert};
-extern const ADMDialogSuite kAdmDialogSuite = {modal,        getDialogUserData, getItem, createItem, sizeDialog,
-                                               setBoundsRect, getBoundsRect,    setMask, endModal};
+extern const ADMDialogSuite kAdmDialogSuite = {modal,         getDialogUserData, getItem, createItem, sizeDialog,
+                                               setBoundsRect, getBoundsRect,     setMask, endModal};
+// clang-format off
 extern const ADMItemSuite kAdmItemSuite = {
     getItemDialog,   getID,           setText,        getText,        setFont,         getFont,
     show,            isVisible,       enable,         isEnabled,      setIntValue,     getIntValue,
@@ -327,6 +344,7 @@ extern const ADMItemSuite kAdmItemSuite = {
     setMinFloatValue, setMaxFloatValue, setPrecision,  setUnits,       setNotifyProc,   setTrackProc,
     defaultNotify,   defaultTrack,    sendNotify,     getList,
 };
+// clang-format on
 extern const ADMListSuite kAdmListSuite = {insertEntry, getActiveEntry, indexEntry, numberOfEntries};
 extern const ADMEntrySuite kAdmEntrySuite = {setEntryText, getEntryText, setEntryID, getEntryID, selectEntry};
 extern const ADMTrackerSuite kAdmTrackerSuite = {getModifiers, getPoint};

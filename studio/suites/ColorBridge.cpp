@@ -21,13 +21,13 @@ AIColor toAIColor(Host& host, const Color& color)
         c.kind = kThreeColor;
         c.c.rgb = {v[0], v[1], v[2]};
         break;
-    case ColorKind::None:
-        c.kind = kNoneColor;
-        break;
+    case ColorKind::None: c.kind = kNoneColor; break;
     case ColorKind::Pattern:
     case ColorKind::Gradient:
     case ColorKind::Custom:
-        c.kind = color.kind == ColorKind::Pattern ? kPattern : color.kind == ColorKind::Gradient ? kGradient : kCustomColor;
+        c.kind = color.kind == ColorKind::Pattern    ? kPattern
+                 : color.kind == ColorKind::Gradient ? kGradient
+                                                     : kCustomColor;
         c.c.named.id = host.internNamedColor(color);
         break;
     }
@@ -37,14 +37,10 @@ AIColor toAIColor(Host& host, const Color& color)
 Color fromAIColor(const Host& host, const AIColor& c)
 {
     switch (c.kind) {
-    case kGrayColor:
-        return Color::gray(c.c.g.gray);
-    case kFourColor:
-        return Color::cmyk(c.c.f.cyan, c.c.f.magenta, c.c.f.yellow, c.c.f.black);
-    case kThreeColor:
-        return Color::rgb(c.c.rgb.red, c.c.rgb.green, c.c.rgb.blue);
-    case kNoneColor:
-        return Color::none();
+    case kGrayColor: return Color::gray(c.c.g.gray);
+    case kFourColor: return Color::cmyk(c.c.f.cyan, c.c.f.magenta, c.c.f.yellow, c.c.f.black);
+    case kThreeColor: return Color::rgb(c.c.rgb.red, c.c.rgb.green, c.c.rgb.blue);
+    case kNoneColor: return Color::none();
     case kPattern:
     case kGradient:
     case kCustomColor: {
@@ -52,8 +48,7 @@ Color fromAIColor(const Host& host, const AIColor& c)
         if (!named) throw std::invalid_argument("unknown named colour");
         return *named;
     }
-    default:
-        throw std::invalid_argument("unknown colour kind");
+    default: throw std::invalid_argument("unknown colour kind");
     }
 }
 

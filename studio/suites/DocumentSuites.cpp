@@ -171,8 +171,7 @@ AIErr countNamedArtStyles(int32_t* count)
 AIErr getNthNamedArtStyle(int32_t n, AIArtStyleHandle* style)
 {
     return guarded("GetNthNamedArtStyle", [&](Host& host) -> AIErr {
-        if (!style || n < 0 || static_cast<size_t>(n) >= host.document().graphicStyles.size())
-            return kBadParameterErr;
+        if (!style || n < 0 || static_cast<size_t>(n) >= host.document().graphicStyles.size()) return kBadParameterErr;
         *style = indexHandle<AIArtStyleHandle>(static_cast<size_t>(n));
         return kNoErr;
     });
@@ -233,9 +232,8 @@ AIErr mdLockHandle(AIMdMemoryHandle handle, void** block)
 
 AIErr mdUnlockHandle(AIMdMemoryHandle handle)
 {
-    return guarded("MdMemoryUnLockHandle", [&](Host& host) -> AIErr {
-        return host.handleBytes(handle) ? kNoErr : kBadParameterErr;
-    });
+    return guarded("MdMemoryUnLockHandle",
+                   [&](Host& host) -> AIErr { return host.handleBytes(handle) ? kNoErr : kBadParameterErr; });
 }
 
 }  // namespace

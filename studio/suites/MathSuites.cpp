@@ -99,11 +99,13 @@ AIErr realToString(AIReal value, int16_t precision, unsigned char* text)
 
 }  // namespace
 
+// clang-format off
 extern const AIRealMathSuite kRealMathSuite = {
     degreeToRadian,     radianToDegree,     realDiv,           pointLength,
     pointAngle,         pointInterpolate,   matrixSetTranslate, matrixConcatRotate,
     matrixConcatScale,  matrixConcatTranslate, matrixXformPoint,
 };
+// clang-format on
 extern const AIRandomSuite kRandomSuite = {floatRnd};
 extern const AIUserSuite kUserSuite = {stringToReal, realToString};
 

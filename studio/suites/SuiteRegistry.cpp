@@ -4,8 +4,8 @@
 
 #include "sdk/ADM.h"
 #include "sdk/AIArt.h"
-#include "sdk/AIFilter.h"
 #include "sdk/AIDocument.h"
+#include "sdk/AIFilter.h"
 #include "sdk/AIMath.h"
 #include "sdk/SPBasic.h"
 
@@ -50,6 +50,7 @@ struct SuiteEntry {
     const void* table;
 };
 
+// clang-format off
 const SuiteEntry kSuites[] = {
     {kAIRealMathSuite, kAIRealMathSuiteVersion, &kRealMathSuite},
     {kAIRandomSuite, kAIRandomSuiteVersion, &kRandomSuite},
@@ -82,6 +83,7 @@ const SuiteEntry kSuites[] = {
     {kADMEntrySuite, kADMEntrySuiteVersion, &kAdmEntrySuite},
     {kADMTrackerSuite, kADMTrackerSuiteVersion, &kAdmTrackerSuite},
 };
+// clang-format on
 
 }  // namespace
 

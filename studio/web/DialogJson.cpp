@@ -29,11 +29,8 @@ nlohmann::json itemToJson(const DialogItem& item)
         j["active"] = hasActive ? nlohmann::json(item.entries[static_cast<size_t>(item.active)].id) : nlohmann::json();
         break;
     }
-    case ItemKind::PictureButton:
-        j["picks"] = item.track != nullptr;
-        break;
-    default:
-        break;
+    case ItemKind::PictureButton: j["picks"] = item.track != nullptr; break;
+    default: break;
     }
     if (item.isDefault) j["default"] = true;
     return j;

@@ -88,8 +88,11 @@ Reply call(RequestQueue& queue, Request request, std::chrono::milliseconds timeo
     std::future<Reply> reply = request.reply.get_future();
     queue.push(std::move(request));
     if (reply.wait_for(timeout) != std::future_status::ready)
-        return {503, "application/json",
-                nlohmann::json{{"ok", false}, {"error", "the studio is still busy; try again"}}.dump(), "", {}};
+        return {503,
+                "application/json",
+                nlohmann::json{{"ok", false}, {"error", "the studio is still busy; try again"}}.dump(),
+                "",
+                {}};
     return reply.get();
 }
 

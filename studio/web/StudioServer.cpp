@@ -9,8 +9,8 @@
 #include <nlohmann/json.hpp>
 #include <variant>
 
-#include "studio/session/ScriptedDriver.h"
 #include "studio/io/Files.h"
+#include "studio/session/ScriptedDriver.h"
 #include "studio/web/Assets.h"
 #include "studio/web/StudioSession.h"
 

@@ -55,13 +55,9 @@ private:
     StudioSession& session_;
 };
 
-StudioSession::StudioSession(Document document, uint64_t seed, const std::filesystem::path& plugin,
-                             RequestQueue& queue, Presence& presence, std::chrono::milliseconds heartbeatTimeout)
-    : host_(std::move(document), seed),
-      seed_(seed),
-      plugin_(host_, plugin),
-      queue_(queue),
-      presence_(presence),
+StudioSession::StudioSession(Document document, uint64_t seed, const std::filesystem::path& plugin, RequestQueue& queue,
+                             Presence& presence, std::chrono::milliseconds heartbeatTimeout)
+    : host_(std::move(document), seed), seed_(seed), plugin_(host_, plugin), queue_(queue), presence_(presence),
       heartbeatTimeout_(heartbeatTimeout)
 {
     // The plug-in started with the accepting driver: nobody could answer a dialog yet.
@@ -76,8 +72,7 @@ StudioSession::~StudioSession() { host_.dialogs().setDriver(nullptr); }
 
 void StudioSession::serve()
 {
-    while (serveOne(nullptr)) {
-    }
+    while (serveOne(nullptr)) {}
     answerServed();
 }
 
@@ -232,9 +227,7 @@ Outcome StudioSession::document(DocumentFormat format, bool attachment)
     case DocumentFormat::Json:
         reply = {200, "application/json", documentToJson(host_.document(), seed_), "focara.json", {}};
         break;
-    case DocumentFormat::Svg:
-        reply = {200, "image/svg+xml", documentToSvg(host_.document()), "focara.svg", {}};
-        break;
+    case DocumentFormat::Svg: reply = {200, "image/svg+xml", documentToSvg(host_.document()), "focara.svg", {}}; break;
     case DocumentFormat::Png:
         reply = {200, "image/png", documentToPng(host_.document(), kPngDpi), "focara.png", {}};
         break;
@@ -252,8 +245,8 @@ Outcome StudioSession::document(DocumentFormat format, bool attachment)
 void StudioSession::publish()
 {
     const Document& doc = host_.document();
-    Fingerprint now{host_.redraws(), doc.journalSize(), doc.artCount(), doc.view.zoom, doc.view.center.h,
-                    doc.view.center.v};
+    Fingerprint now{host_.redraws(), doc.journalSize(), doc.artCount(),
+                    doc.view.zoom,   doc.view.center.h, doc.view.center.v};
     if (documentReplaced_ || !(now == fingerprint_)) ++documentVersion_;
     fingerprint_ = now;
     documentReplaced_ = false;

@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
+#include "studio/host/Host.h"
 #include "studio/session/FilterRun.h"
 #include "studio/session/ScriptedDriver.h"
-#include "studio/host/Host.h"
 #include "studio/web/Presence.h"
 #include "studio/web/RequestQueue.h"
 
@@ -82,8 +82,8 @@ private:
 
     std::vector<Document> undo_;
     std::vector<Document> redo_;
-    bool running_ = false;   // a filter or the About box runs
-    std::string runOwner_;   // the page that started it
+    bool running_ = false;  // a filter or the About box runs
+    std::string runOwner_;  // the page that started it
 
     std::vector<std::shared_ptr<Slot>> served_;  // served, not yet answered
     std::vector<OpenDialog> dialogs_;            // open now, innermost last

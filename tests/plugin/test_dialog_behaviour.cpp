@@ -19,11 +19,13 @@ TEST_F(DialogBehaviour, EveryChangeWithPreviewOnLeavesExactlyOnePreview)
     struct Row {
         const char* actions;
         size_t paths;
+        // clang-format off
     } rows[] = {
         {"set 11 50", 50},         {"set 19 200", 50}, {"choose 22 17", 50}, {"set 21 5.5", 50},
         {"click 160", 50},         {"click 93", 50},   {"set 26 2", 100},    {"toggle 147", 100},
         {"click 90; set 11 7", 14},
     };
+    // clang-format on
     std::vector<focara_test::Step> steps;
     for (const Row& row : rows)
         steps.push_back([&, row](studio::Dialog& d) {
@@ -86,6 +88,7 @@ TEST_F(DialogBehaviour, DependentItemsFollowTheirFieldsAndKeepTheirValues)
         const char* actions;
         std::vector<int32_t> enabled;
         std::vector<int32_t> disabled;
+        // clang-format off
     } rows[] = {
         {"", {}, {14, 13, 16, 125, 126, 18, 133, 127, 128, 129, 130}},
         {"click 91; set 15 1", {14, 13, 16, 125, 126}, {}},
@@ -95,6 +98,7 @@ TEST_F(DialogBehaviour, DependentItemsFollowTheirFieldsAndKeepTheirValues)
         {"click 95; toggle 131", {127, 128, 129, 130}, {}},
         {"toggle 129; toggle 128; toggle 131", {}, {127, 128, 129, 130}},
     };
+    // clang-format on
     std::vector<focara_test::Step> steps;
     for (const Row& row : rows)
         steps.push_back([&, row](studio::Dialog& d) {
@@ -159,6 +163,7 @@ TEST_F(DialogBehaviour, PickButtonsTakeTheirValuesFromThePoint)
         const char* field;
         double expected;
         size_t paths;
+        // clang-format off
     } rows[] = {
         {"pick 167 255 400", "lineCount", 25, 25},
         {"pick 166 255 400", "zoomWidth", 25.5, 30},
@@ -172,9 +177,11 @@ TEST_F(DialogBehaviour, PickButtonsTakeTheirValuesFromThePoint)
          std::atan2(double(cy) - 496, double(cx) - 206) * 180 / 3.14159265358979, 30},
         {"click 167", "lineCount", 30, 30},  // a click without the pick gesture does nothing
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.actions);
-        runSteps({act(row.actions), [&](studio::Dialog& d) {
+        runSteps({act(row.actions),
+                  [&](studio::Dialog& d) {
                       const FocaraParamField* field = nullptr;
                       for (const FocaraParamField& f : kFocaraParamFields)
                           if (std::strcmp(f.name, row.field) == 0) field = &f;

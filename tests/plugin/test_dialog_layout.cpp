@@ -18,8 +18,8 @@ using focara_test::Outcome;
 using studio::ItemKind;
 
 // Written from the layout's page tables, independently of the plug-in's table.
-const std::vector<int32_t> kEveryPage = {57, 161, 2, 160, 162, 3, 90, 91, 92, 93, 94, 95,
-                                         96, 97, 98, 99, 100, 101};
+const std::vector<int32_t> kEveryPage = {57, 161, 2, 160, 162, 3, 90, 91, 92, 93, 94, 95, 96, 97, 98, 99, 100, 101};
+// clang-format off
 const std::map<int32_t, std::vector<int32_t>> kPageItems = {
     {1, {11, 19, 23, 20, 24, 21, 25, 65, 60, 61, 69, 22, 167, 164, 165, 166}},
     {2, {6, 31, 7, 32, 8, 30, 9, 28, 10, 29, 14, 13, 15, 62, 63, 64, 67, 66, 68, 12, 16, 163, 168}},
@@ -29,19 +29,21 @@ const std::map<int32_t, std::vector<int32_t>> kPageItems = {
     {6, {117, 123, 110, 132, 111, 112, 113, 124, 139, 140, 141, 131, 127, 128, 129, 130, 149, 118,
          119, 120, 144, 145, 146, 142, 143, 121, 122, 114, 115, 116, 125, 126, 133}},
 };
+// clang-format on
 const std::map<ItemKind, std::set<int32_t>> kKinds = {
-    {ItemKind::SpinEdit, {57, 11, 19, 23, 20, 24, 21, 25, 6, 31, 7, 32, 8, 30, 9, 28, 10, 29, 14, 13, 15,
-                          4, 5, 27, 40, 41, 42, 43, 44, 45, 17, 26, 33, 34, 35, 36, 37, 38, 39, 58, 59,
-                          46, 47, 52, 53, 55, 54, 56, 48, 49, 50, 51}},
+    {ItemKind::SpinEdit,
+     {57, 11, 19, 23, 20, 24, 21, 25, 6,  31, 7,  32, 8,  30, 9,  28, 10, 29, 14, 13, 15, 4,  5,  27, 40, 41,
+      42, 43, 44, 45, 17, 26, 33, 34, 35, 36, 37, 38, 39, 58, 59, 46, 47, 52, 53, 55, 54, 56, 48, 49, 50, 51}},
     {ItemKind::Popup, {161, 22, 12, 16, 18}},
     {ItemKind::PushButton, {2, 160, 162}},
     {ItemKind::PictureButton, {90, 91, 92, 93, 94, 95, 167, 164, 165, 166, 163, 168}},
-    {ItemKind::CheckBox, {3, 147, 148, 135, 134, 136, 137, 138, 117, 123, 110, 132, 111, 112, 113, 124,
-                          139, 140, 141, 131, 127, 128, 129, 130, 149, 118, 119, 120, 144, 145, 146,
-                          142, 143, 121, 122, 114, 115, 116, 125, 126, 133}},
-    {ItemKind::TextStatic, {96, 97, 98, 99, 100, 101, 65, 60, 61, 69, 62, 63, 64, 67, 66, 68, 70, 72, 80,
-                            71, 73, 74, 75, 76, 77, 78, 79, 87, 81, 82, 83, 84, 85, 86}},
+    {ItemKind::CheckBox,
+     {3,   147, 148, 135, 134, 136, 137, 138, 117, 123, 110, 132, 111, 112, 113, 124, 139, 140, 141, 131, 127,
+      128, 129, 130, 149, 118, 119, 120, 144, 145, 146, 142, 143, 121, 122, 114, 115, 116, 125, 126, 133}},
+    {ItemKind::TextStatic, {96, 97, 98, 99, 100, 101, 65, 60, 61, 69, 62, 63, 64, 67, 66, 68, 70,
+                            72, 80, 71, 73, 74,  75,  76, 77, 78, 79, 87, 81, 82, 83, 84, 85, 86}},
 };
+// clang-format off
 const std::vector<int32_t> kCreationOrder = {
     11,  19,  23,  20,  24,  21,  25,  57,  6,   31,  7,   32,  8,   30,  9,   28,  10,  29,  14,  13,  15,
     4,   5,   27,  40,  41,  42,  43,  44,  45,  17,  26,  33,  34,  35,  36,  37,  38,  39,  58,  59,  46,
@@ -50,6 +52,7 @@ const std::vector<int32_t> kCreationOrder = {
     18,  2,   160, 162, 3,   135, 134, 136, 137, 138, 147, 148, 117, 123, 110, 132, 111, 112, 113, 124, 139,
     140, 141, 131, 127, 128, 129, 130, 149, 118, 119, 120, 144, 145, 146, 142, 143, 121, 122, 114, 115, 116,
     125, 126, 133, 167, 164, 165, 166, 163, 168, 90,  91,  92,  93,  94,  95,  96,  97,  98,  99,  100, 101};
+// clang-format on
 
 std::set<int32_t> visibleIds(const studio::Dialog& dialog)
 {
@@ -127,6 +130,7 @@ TEST_F(DialogLayout, RowsSpotCheckedAgainstTheLayout)
         int32_t id;
         ADMRect bounds;
         const char* text;
+        // clang-format off
     } rows[] = {
         {57, {390, 330, 450, 350}, ""},          {161, {370, 252, 450, 272}, ""},
         {2, {370, 40, 450, 60}, "Cancel"},       {160, {370, 70, 450, 90}, "Shuffle"},
@@ -141,6 +145,7 @@ TEST_F(DialogLayout, RowsSpotCheckedAgainstTheLayout)
         {133, {161, 315, 295, 329}, "Interpolate(R)"},
         {168, {340, 134, 360, 154}, ""},         {18, {10, 250, 190, 270}, ""},
     };
+    // clang-format on
     runSteps({[&](studio::Dialog& d) {
         for (const Row& row : rows) {
             const studio::DialogItem& item = itemOf(d, row.id);
@@ -186,8 +191,7 @@ TEST_F(DialogLayout, EveryFieldItemShowsItsFieldWithItsRange)
                 EXPECT_EQ(item.entries[static_cast<size_t>(item.active)].id, i);
                 EXPECT_EQ(static_cast<double>(item.entries.size()), field.maximum + 1);
                 break;
-            default:
-                ADD_FAILURE() << "item " << field.item << " cannot show a field";
+            default: ADD_FAILURE() << "item " << field.item << " cannot show a field";
             }
         }
     }});
@@ -203,10 +207,16 @@ TEST_F(DialogLayout, PopupsHoldTheirEntries)
         } rows[] = {
             {161, 25, {{0, " Reset"}, {1, " 001"}, {10, " 010"}, {24, " 024"}}},
             {22, 55, {{0, " Default zoom focus line"}, {5, " Dip"}, {37, " Six"}, {53, " Dip"}, {54, " Mid"}}},
-            {12, 8, {{0, " User defined center position"}, {4, " Randomized horizontally (but use current vertical)"},
-                     {7, " Frame"}}},
-            {16, 12, {{0, " Sketch color options - Use black"}, {6, " Random black / color"},
-                      {11, " Use white + random opacity"}}},
+            {12,
+             8,
+             {{0, " User defined center position"},
+              {4, " Randomized horizontally (but use current vertical)"},
+              {7, " Frame"}}},
+            {16,
+             12,
+             {{0, " Sketch color options - Use black"},
+              {6, " Random black / color"},
+              {11, " Use white + random opacity"}}},
             {18, 15, {{0, " Interpolation 01"}, {9, " Interpolation 10"}, {14, " Interpolation 15"}}},
         };
         for (const Row& row : rows) {
@@ -235,10 +245,11 @@ TEST_F(DialogLayout, OpensOnTheStoredPage)
         record.currentPage = row.currentPage;
         runner.setRecord(record);
         runSteps({[&](studio::Dialog& d) {
-            EXPECT_EQ(boldCaptions(d), std::vector<int32_t>{row.boldCaption});
-            EXPECT_EQ(visibleIds(d), expectedVisible(row.shownPage));
-            EXPECT_EQ(recordOf(d).currentPage, row.shownPage);
-        }, act("cancel")});
+                      EXPECT_EQ(boldCaptions(d), std::vector<int32_t>{row.boldCaption});
+                      EXPECT_EQ(visibleIds(d), expectedVisible(row.shownPage));
+                      EXPECT_EQ(recordOf(d).currentPage, row.shownPage);
+                  },
+                  act("cancel")});
     }
 }
 
@@ -256,8 +267,8 @@ TEST_F(DialogLayout, TheBuilderAloneWritesNothingIntoTheRecord)
 {
     ASSERT_EQ(AcquireSuites(studio::basicSuite()), kNoErr);
     FocaraParams record = defaults();
-    record.lineCount = 0;        // below the item's minimum
-    record.shapeStyle = 99;      // no such entry
+    record.lineCount = 0;    // below the item's minimum
+    record.shapeStyle = 99;  // no such entry
     record.currentPage = 3;
     record.dialogBoundsSaved = 1;
     record.dialogLeft = 100;

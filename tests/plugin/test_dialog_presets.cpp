@@ -65,6 +65,7 @@ std::string differences(const FocaraParams& actual, const FocaraParams& expected
 }
 
 // The preset rows, written from the list of presets.
+// clang-format off
 const char* const kPresetRows[25] = {
     "",
     "shapeStyle=17 interpolationMode=5 lineCount=11 zoomLength=180 zoomWidth=30 dropShadow=1",
@@ -94,6 +95,7 @@ const char* const kPresetRows[25] = {
     "swatchOrder=1",
     "jitterFill=1 shapeStyle=20",
 };
+// clang-format on
 
 class Presets : public focara_test::DialogTest {};
 
@@ -113,7 +115,8 @@ TEST_F(Presets, EachIsTheDefaultsPlusItsRowAtTheViewCentre)
         expected.presetIndex = id;
         expected.finalRun = 0;
         expected.previewDrawn = 1;
-        runSteps({act("click 94; choose 161 " + std::to_string(id)), [&](studio::Dialog& d) {
+        runSteps({act("click 94; choose 161 " + std::to_string(id)),
+                  [&](studio::Dialog& d) {
                       EXPECT_EQ(differences(recordOf(d), expected), "");
                       EXPECT_EQ(std::memcmp(&recordOf(d), &expected, sizeof expected), 0);
                       EXPECT_EQ(itemOf(d, 96).font, kADMBoldDialogFont) << "a preset shows page Zoom";
@@ -144,7 +147,8 @@ TEST_F(Presets, TheSamePresetTwiceGivesTheSameRecord)
 {
     FocaraParams first{};
     runSteps({act("choose 161 7"), [&](studio::Dialog& d) { first = recordOf(d); },
-              act("set 11 99; click 92; set 27 3; choose 161 7"), [&](studio::Dialog& d) {
+              act("set 11 99; click 92; set 27 3; choose 161 7"),
+              [&](studio::Dialog& d) {
                   EXPECT_EQ(differences(recordOf(d), first), "");
                   EXPECT_EQ(artCount(), 30u) << "30 of the 50 lines: skip 2, create 3";
               }});
@@ -152,7 +156,8 @@ TEST_F(Presets, TheSamePresetTwiceGivesTheSameRecord)
 
 TEST_F(Presets, OneLeavesInterpolationDisabledTwoEnables)
 {
-    runSteps({act("choose 161 1"), [&](studio::Dialog& d) {
+    runSteps({act("choose 161 1"),
+              [&](studio::Dialog& d) {
                   EXPECT_FALSE(itemOf(d, 18).enabled);
                   EXPECT_EQ(itemOf(d, 18).active, 5);
               },
@@ -195,6 +200,7 @@ TEST_F(Tumble, DrawsEveryValueInOrderAndKeepsTheRest)
     FocaraParams start = defaults();
     apply(start, kKeptByTumble);
     // Every branch taken; values chosen so each result is exact.
+    // clang-format off
     std::vector<float> r = {
         0.5f,  0.25f, 0.5f, 0.5f, 0.999f, 0.25f, 0.25f, 0.5f, 0.5f,  // 1-9
         0.75f, 0.25f, 0.25f, 0.75f,                                  // scalings
@@ -207,21 +213,21 @@ TEST_F(Tumble, DrawsEveryValueInOrderAndKeepsTheRest)
         0.875f, 0.875f, 0.9375f, 0.875f, 0.875f, 0.875f,             // flags
         0.875f, 0.5f, 0.999f,                                        // interpolation
     };
+    // clang-format on
     uint64_t draws = 0;
     FocaraParams after = tumble(start, r, &draws);
     EXPECT_EQ(draws, r.size());
 
     FocaraParams expected = start;
-    apply(expected,
-          "zoomDistance=134 zoomLength=100 lineCount=30 zoomWidth=19 shapeStyle=53 zoomDistanceSpread=12.5 "
-          "zoomWidthSpread=2.5 zoomLengthSpread=25 randomAngle=2 scaleHorizontal=104 scaleVertical=96 "
-          "patternSkip1=2 patternCreate1=5 patternSkip2=1 patternCreate2=1 patternSkip3=0 patternCreate3=1 "
-          "zoomSets=2 setLengthPercent=100 setDistancePercent=50 setWidthPercent=150 setAngle=0.5 "
-          "midpointX=225 midpointY=275 midpointApplyLength=1 midpointApplyDistance=1 midpointApplyWidth=1 "
-          "midpointApplyCreate=1 randomCreate=1 lineLengthPercent=100.25 lineDistancePercent=99.75 "
-          "lineWidthPercent=100.75 randomLineShapePerSet=1 alternateLineShapes=1 repeatAltScaling=1 "
-          "randomScaling=1 randomWidth=1 randomLength=1 interpolationAmount=25 interpolationMode=13 "
-          "midpointLength=100 midpointWidth=100 midpointFill=100 midpointDistance=100 midpointCreate=100");
+    apply(expected, "zoomDistance=134 zoomLength=100 lineCount=30 zoomWidth=19 shapeStyle=53 zoomDistanceSpread=12.5 "
+                    "zoomWidthSpread=2.5 zoomLengthSpread=25 randomAngle=2 scaleHorizontal=104 scaleVertical=96 "
+                    "patternSkip1=2 patternCreate1=5 patternSkip2=1 patternCreate2=1 patternSkip3=0 patternCreate3=1 "
+                    "zoomSets=2 setLengthPercent=100 setDistancePercent=50 setWidthPercent=150 setAngle=0.5 "
+                    "midpointX=225 midpointY=275 midpointApplyLength=1 midpointApplyDistance=1 midpointApplyWidth=1 "
+                    "midpointApplyCreate=1 randomCreate=1 lineLengthPercent=100.25 lineDistancePercent=99.75 "
+                    "lineWidthPercent=100.75 randomLineShapePerSet=1 alternateLineShapes=1 repeatAltScaling=1 "
+                    "randomScaling=1 randomWidth=1 randomLength=1 interpolationAmount=25 interpolationMode=13 "
+                    "midpointLength=100 midpointWidth=100 midpointFill=100 midpointDistance=100 midpointCreate=100");
     expected.preview = 0;
     expected.finalRun = 0;
     expected.previewDrawn = 0;

@@ -71,7 +71,7 @@ TEST_F(GeneratorRun, DefaultsDrawThirtyClosedLinesTwelveDegreesApartFromZero)
 struct PatternRow {
     const char* name;
     int32_t skip1, create1, skip2, create2, skip3, create3;
-    const char* created; // per line of the set: C created, - skipped
+    const char* created;  // per line of the set: C created, - skipped
 };
 
 void PrintTo(const PatternRow& row, std::ostream* out) { *out << row.name; }
@@ -120,7 +120,7 @@ TEST_F(GeneratorRun, ZoomSetsShiftTheirCentresFromMinusOneShiftOn)
 struct CentreRow {
     const char* name;
     int32_t mode;
-    std::vector<float> draws; // after the two of the jittered centre
+    std::vector<float> draws;  // after the two of the jittered centre
     AIRealPoint base;
 };
 
@@ -145,22 +145,21 @@ TEST_P(CentreModes, PutTheZoomCentreThere)
     EXPECT_PRED_FORMAT2(PointsEqual, allArt()[0]->segments[0].p, inner) << row.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, CentreModes,
-    ::testing::Values(CentreRow{"user defined, jittered", 0, {}, {396, 486}},
-                      CentreRow{"document centre", 1, {}, {306, 396}},
-                      CentreRow{"random", 2, {0.25f, 0.5f}, {153, 396}},
-                      CentreRow{"bottom left", 3, {}, {0, 0}},
-                      CentreRow{"random horizontally", 4, {0.25f}, {153, 486}},
-                      CentreRow{"random vertically", 5, {0.25f}, {396, 198}},
-                      CentreRow{"corner, q 2", 6, {0.1f}, {0, 0}},
-                      CentreRow{"corner, q 5", 6, {0.25f}, {612, 0}},
-                      CentreRow{"corner, q 14.8", 6, {0.74f}, {0, 792}},
-                      CentreRow{"corner, q 15", 6, {0.75f}, {612, 792}},
-                      CentreRow{"frame, a 10, b 10: top", 7, {0.5f, 0.5f, 0.25f}, {153, 792}},
-                      CentreRow{"frame, a 10, b 15: bottom", 7, {0.5f, 0.75f, 0.25f}, {153, 0}},
-                      CentreRow{"frame, a 15, b 10: right", 7, {0.75f, 0.5f, 0.25f}, {612, 198}},
-                      CentreRow{"frame, a 15, b 15: left", 7, {0.75f, 0.75f, 0.25f}, {0, 198}}));
+INSTANTIATE_TEST_SUITE_P(Rows, CentreModes,
+                         ::testing::Values(CentreRow{"user defined, jittered", 0, {}, {396, 486}},
+                                           CentreRow{"document centre", 1, {}, {306, 396}},
+                                           CentreRow{"random", 2, {0.25f, 0.5f}, {153, 396}},
+                                           CentreRow{"bottom left", 3, {}, {0, 0}},
+                                           CentreRow{"random horizontally", 4, {0.25f}, {153, 486}},
+                                           CentreRow{"random vertically", 5, {0.25f}, {396, 198}},
+                                           CentreRow{"corner, q 2", 6, {0.1f}, {0, 0}},
+                                           CentreRow{"corner, q 5", 6, {0.25f}, {612, 0}},
+                                           CentreRow{"corner, q 14.8", 6, {0.74f}, {0, 792}},
+                                           CentreRow{"corner, q 15", 6, {0.75f}, {612, 792}},
+                                           CentreRow{"frame, a 10, b 10: top", 7, {0.5f, 0.5f, 0.25f}, {153, 792}},
+                                           CentreRow{"frame, a 10, b 15: bottom", 7, {0.5f, 0.75f, 0.25f}, {153, 0}},
+                                           CentreRow{"frame, a 15, b 10: right", 7, {0.75f, 0.5f, 0.25f}, {612, 198}},
+                                           CentreRow{"frame, a 15, b 15: left", 7, {0.75f, 0.75f, 0.25f}, {0, 198}}));
 
 // Set 1 starts from the style set 0 ended with (its second), then draws a new second.
 TEST_F(GeneratorRun, AlternatingShapesRedrawBothStylesAtEverySetStart)
@@ -228,12 +227,12 @@ TEST_F(GeneratorRun, FinalRunAfterAPreviewDrawsNothingAndClearsTheFlag)
     record.finalRun = 0;
     record.previewDrawn = 1;
     ASSERT_EQ(GenerateFocusLines(&record), kNoErr);
-    ASSERT_EQ(GenerateFocusLines(&record), kNoErr); // a second preview replaces the first
+    ASSERT_EQ(GenerateFocusLines(&record), kNoErr);  // a second preview replaces the first
     EXPECT_EQ(allArt().size(), 30u);
     EXPECT_EQ(host.redraws(), 2);
 
     record.finalRun = 1;
-    host.faults().failFrom("UndoChanges", 1, kFaultCode); // the final run must not touch the document
+    host.faults().failFrom("UndoChanges", 1, kFaultCode);  // the final run must not touch the document
     host.faults().failFrom("NewArt", 1, kFaultCode);
     EXPECT_EQ(GenerateFocusLines(&record), kNoErr);
     EXPECT_EQ(record.previewDrawn, 0);
@@ -259,10 +258,10 @@ TEST_F(GeneratorRun, EmptyingAndClosingAPathMayFail)
 struct FaultRow {
     const char* operation;
     int n;
-    int32_t FocaraParams::*flag; // set to 1 for the row, or null
+    int32_t FocaraParams::*flag;  // set to 1 for the row, or null
     int32_t finalRun;
-    size_t paths;                // left in the document
-    size_t lastSegments;         // of the last of them
+    size_t paths;         // left in the document
+    size_t lastSegments;  // of the last of them
 };
 
 void PrintTo(const FaultRow& row, std::ostream* out) { *out << row.operation; }
@@ -287,14 +286,11 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, HostErrors,
     ::testing::Values(FaultRow{"UndoChanges", 1, nullptr, 1, 0, 0},
                       FaultRow{"CountNamedArtStyles", 1, nullptr, 1, 0, 0},
-                      FaultRow{"GetDocumentSetup", 1, nullptr, 1, 0, 0},
-                      FaultRow{"CountSwatches", 1, nullptr, 1, 0, 0},
+                      FaultRow{"GetDocumentSetup", 1, nullptr, 1, 0, 0}, FaultRow{"CountSwatches", 1, nullptr, 1, 0, 0},
                       FaultRow{"InsertLayer", 1, &FocaraParams::layerPerPass, 1, 0, 0},
                       FaultRow{"InsertLayer", 2, &FocaraParams::layerPerLine, 1, 1, 3},
-                      FaultRow{"NewArt", 3, nullptr, 1, 2, 3},
-                      FaultRow{"SetPathSegments", 5, nullptr, 1, 2, 1},
+                      FaultRow{"NewArt", 3, nullptr, 1, 2, 3}, FaultRow{"SetPathSegments", 5, nullptr, 1, 2, 1},
                       // The first line's styling makes the second call; the third turns the second line.
-                      FaultRow{"TransformArt", 3, nullptr, 1, 2, 3},
-                      FaultRow{"RedrawDocument", 1, nullptr, 0, 30, 3}));
+                      FaultRow{"TransformArt", 3, nullptr, 1, 2, 3}, FaultRow{"RedrawDocument", 1, nullptr, 0, 30, 3}));
 
-} // namespace
+}  // namespace

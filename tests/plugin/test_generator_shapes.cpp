@@ -16,6 +16,7 @@ struct ShapeRow {
 };
 
 // As the shape popup lists them.
+// clang-format off
 const ShapeRow kShapeRows[] = {
     {0, " Default zoom focus line", 3},
     {1, " Triangle up", 3},
@@ -73,6 +74,7 @@ const ShapeRow kShapeRows[] = {
     {53, " Dip", 4},
     {54, " Mid", 5},
 };
+// clang-format on
 
 TEST(LineShapeTable, EveryStyleHasItsPopupTextAndAnchorCount)
 {
@@ -156,7 +158,7 @@ TEST_F(LineShapeWriting, WritesTheWorkedExamples)
 // a*L is taken as (num*L)/den: 100/3, not 100 times the float nearest 1/3.
 TEST_F(LineShapeWriting, TakesFractionsAsWholeNumbersOverTheirDenominator)
 {
-    LineShapeInputs line = Inputs(29); // " Hammer": (0, +1); (1/3, +1); (1/3, +1/3); ...
+    LineShapeInputs line = Inputs(29);  // " Hammer": (0, +1); (1/3, +1); (1/3, +1/3); ...
     line.center = {0, 0};
     line.distance = 0;
     line.pull = line.center;
@@ -216,4 +218,4 @@ TEST_F(LineShapeWriting, FailedSegmentWriteEndsTheStepAndKeepsWhatWasWritten)
     EXPECT_EQ(Written().size(), 2u);
 }
 
-} // namespace
+}  // namespace

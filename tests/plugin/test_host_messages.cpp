@@ -4,13 +4,13 @@
 #include <cstring>
 #include <functional>
 
-#include "plugin/generator/Generator.h"
 #include "plugin/entry/ErrorReport.h"
 #include "plugin/entry/Globals.h"
+#include "plugin/generator/Generator.h"
 #include "plugin/suites/SuitePointers.h"
-#include "studio/suites/BasicSuite.h"
 #include "studio/session/PluginRunner.h"
 #include "studio/session/ResourceInstall.h"
+#include "studio/suites/BasicSuite.h"
 
 extern "C" SPErr PluginMain(const char* caller, const char* selector, void* message);
 
@@ -124,8 +124,8 @@ TEST_F(MessageRoad, FirstRunCreatesDefaultsLaterRunsReuseTheRecord)
 TEST_F(MessageRoad, ForeignFilterHandleIsIgnored)
 {
     ASSERT_EQ(runner.startup(), kNoErr);
-    AIFilterMessage message{{0, nullptr, runner.globals(), studio::basicSuite()},
-                            reinterpret_cast<AIFilterHandle>(uintptr_t{99}), nullptr};
+    AIFilterMessage message{
+        {0, nullptr, runner.globals(), studio::basicSuite()}, reinterpret_cast<AIFilterHandle>(uintptr_t{99}), nullptr};
     EXPECT_EQ(PluginMain(kCallerAIFilter, kSelectorAIGetFilterParameters, &message), kNoErr);
     EXPECT_EQ(message.parameters, nullptr);
     EXPECT_TRUE(host.dialogs().shown().empty());
@@ -191,6 +191,7 @@ TEST_F(MessageRoad, ErrorCodesFindTheirMessagesAndCodeTexts)
         ASErr code;
         std::string message;
         std::string codeText;
+        // clang-format off
     } rows[] = {
         {-108, memory, "-108"},
         {271, memory, "271"},
@@ -203,6 +204,7 @@ TEST_F(MessageRoad, ErrorCodesFindTheirMessagesAndCodeTexts)
         {65536, unknown, std::string("\0\1\0\0", 4)},
         {-65537, unknown, std::string("\xFF\xFE\xFF\xFF", 4)},
     };
+    // clang-format on
     SPMessageData message{0, nullptr, nullptr, studio::basicSuite()};
     ASSERT_EQ(AcquireSuites(studio::basicSuite()), kNoErr);
     for (const Row& row : rows) {

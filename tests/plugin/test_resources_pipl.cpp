@@ -17,6 +17,7 @@ using studio::loader::FormatError;
 
 TEST(PiplResource, HoldsTheSeventyNineBytesByteForByte)
 {
+    // clang-format off
     static constexpr std::array<std::uint8_t, 79> kExpected = {
         1, 0, 0, 0, 0, 0, 3, 0, 0, 0,                                   // format, version, count
         'E', 'B', 'D', 'A', 'd', 'n', 'i', 'k', 0, 0, 0, 0, 4, 0, 0, 0,  // 'ADBE' 'kind', id 0, length 4
@@ -27,6 +28,7 @@ TEST(PiplResource, HoldsTheSeventyNineBytesByteForByte)
         'P', 'l', 'u', 'g', 'i', 'n', 'M', 'a', 'i', 'n', 0, 0,
         0,
     };
+    // clang-format on
     const auto resources = studio::loader::ResourceFile::parse(builtRsrc());
     const auto* pipl = resources.find("PIPL", std::uint16_t{16000}, 1033);
     ASSERT_NE(pipl, nullptr) << "no PIPL 16000 in language 1033";
@@ -86,6 +88,7 @@ TEST(PiplChecker, AcceptsPluginsAndRefusesEverythingElseWithAReason)
     put32(lengthPastEnd, 0xFFFFFFF0);
     lengthPastEnd[6] = 3;
 
+    // clang-format off
     const PiplCase cases[] = {
         {"valid", makePipl(validPiplEntries()), nullptr},
         {"other vendor's property ignored", makePipl(plus({"XXXX", "dnik", text("XXXX")})), nullptr},
@@ -105,6 +108,7 @@ TEST(PiplChecker, AcceptsPluginsAndRefusesEverythingElseWithAReason)
         {"data length past the end", lengthPastEnd, "property 3 of 3: truncated"},
         {"empty", Bytes{}, "list header: truncated"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         if (c.error == nullptr) {
@@ -133,5 +137,5 @@ TEST(PiplChecker, RefusesEveryTruncationOfTheBuiltList)
     }
 }
 
-} // namespace
+}  // namespace
 }  // namespace focara_test

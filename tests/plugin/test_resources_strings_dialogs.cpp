@@ -44,12 +44,18 @@ TEST(StringLists, ErrorCodesAndMessagesInPairs)
     const char* memory = "The filter cannot complete because there isn't enough memory (RAM) available.";
     expectStringList(16050, {
                                 "<Mac strings begin at index 1>",
-                                "-108", memory,
-                                "271", memory,
-                                "SEGM", "The filter cannot complete because a layer is locked or invisible.",
-                                "NESS", "The filter cannot complete because a path has too many anchor points.",
-                                "!sel", "The selection is not valid for this filter.",
-                                "<Others>", "The filter cannot complete because of an unknown error.",
+                                "-108",
+                                memory,
+                                "271",
+                                memory,
+                                "SEGM",
+                                "The filter cannot complete because a layer is locked or invisible.",
+                                "NESS",
+                                "The filter cannot complete because a path has too many anchor points.",
+                                "!sel",
+                                "The selection is not valid for this filter.",
+                                "<Others>",
+                                "The filter cannot complete because of an unknown error.",
                             });
 }
 
@@ -63,11 +69,13 @@ TEST(DialogTemplates, TitleSizeFontAndStyle)
         std::int16_t width, height;
         std::size_t items;
     };
+    // clang-format off
     const Row rows[] = {
         {16050, "Focara Plug-in About", 299, 159, 9},
         {16051, "Plug-in Error", 185, 92, 4},
         {16100, "Focara Plug-in", 207, 161, 0},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE("dialog " + std::to_string(row.id));
         const auto* dialog = built().dialog(row.id);
@@ -93,12 +101,14 @@ TEST(DialogTemplates, ErrorDialogItems)
         std::int16_t x, y, width, height;
         const char* text;
     };
+    // clang-format off
     const Row rows[] = {
         {1, ControlClass::Button, 127, 65, 50, 14, "OK"},
         {2, ControlClass::Static, 43, 12, 126, 28, "Message"},
         {3, ControlClass::Static, 13, 66, 30, 8, "Code"},
         {4, ControlClass::Static, 10, 10, 18, 20, ""},
     };
+    // clang-format on
     const auto* dialog = built().dialog(16051);
     ASSERT_NE(dialog, nullptr);
     ASSERT_EQ(dialog->items.size(), std::size(rows));
@@ -168,27 +178,27 @@ TEST(IconAndCursor, SixteenColourIconAndMonochromeCursorWithHotSpot20_24)
     // Group header (reserved, type 1, count), then 14-byte entries ending in the image id.
     ASSERT_EQ(group->data.size(), 6u + 14u);
     EXPECT_EQ(at16(group->data, 4), 1);
-    EXPECT_EQ(group->data[6], 32);                     // width
-    EXPECT_EQ(group->data[7], 32);                     // height
-    EXPECT_EQ(group->data[8], 16);                     // colours
-    EXPECT_EQ(at16(group->data, 12), 4);               // bits per pixel
+    EXPECT_EQ(group->data[6], 32);        // width
+    EXPECT_EQ(group->data[7], 32);        // height
+    EXPECT_EQ(group->data[8], 16);        // colours
+    EXPECT_EQ(at16(group->data, 12), 4);  // bits per pixel
     const auto* icon = file.find(studio::loader::rt::kIcon, at16(group->data, 18), 1033);
     ASSERT_NE(icon, nullptr);
-    EXPECT_EQ(at32(icon->data, 4), 32u);               // bitmap width
-    EXPECT_EQ(at32(icon->data, 8), 64u);               // colours and mask stacked
+    EXPECT_EQ(at32(icon->data, 4), 32u);  // bitmap width
+    EXPECT_EQ(at32(icon->data, 8), 64u);  // colours and mask stacked
     EXPECT_EQ(at16(icon->data, 14), 4);
 
     const auto* cursorGroup = file.find(studio::loader::rt::kGroupCursor, std::uint16_t{16000}, 1033);
     ASSERT_NE(cursorGroup, nullptr);
     ASSERT_EQ(cursorGroup->data.size(), 6u + 14u);
-    EXPECT_EQ(at16(cursorGroup->data, 2), 2);          // cursor
+    EXPECT_EQ(at16(cursorGroup->data, 2), 2);  // cursor
     const auto* cursor = file.find(studio::loader::rt::kCursor, at16(cursorGroup->data, 18), 1033);
     ASSERT_NE(cursor, nullptr);
-    EXPECT_EQ(at16(cursor->data, 0), 20);              // hot spot x
-    EXPECT_EQ(at16(cursor->data, 2), 24);              // hot spot y
+    EXPECT_EQ(at16(cursor->data, 0), 20);  // hot spot x
+    EXPECT_EQ(at16(cursor->data, 2), 24);  // hot spot y
     EXPECT_EQ(at32(cursor->data, 4 + 4), 32u);
     EXPECT_EQ(at32(cursor->data, 4 + 8), 64u);
-    EXPECT_EQ(at16(cursor->data, 4 + 14), 1);          // monochrome
+    EXPECT_EQ(at16(cursor->data, 4 + 14), 1);  // monochrome
 }
 
 TEST(Decoders, RefuseEveryTruncationOfTheBuiltDialogsAndStringBlocks)
@@ -202,7 +212,8 @@ TEST(Decoders, RefuseEveryTruncationOfTheBuiltDialogsAndStringBlocks)
         for (std::size_t length = 0; length < resource.data.size(); ++length) {
             const std::span<const std::uint8_t> prefix(resource.data.data(), length);
             if (dialog) {
-                EXPECT_THROW(studio::loader::decodeDialog(prefix), FormatError) << describe(resource) << " cut to " << length;
+                EXPECT_THROW(studio::loader::decodeDialog(prefix), FormatError)
+                    << describe(resource) << " cut to " << length;
             } else {
                 EXPECT_THROW(studio::loader::decodeStringBlock(prefix), FormatError)
                     << describe(resource) << " cut to " << length;
@@ -222,8 +233,8 @@ TEST(Decoders, DialogClassesByNameAndExtendedTemplates)
     for (int i = 0; i < 4; ++i) {
         put16(dialog, 10);
     }
-    put16(dialog, 0);           // no menu
-    put16(dialog, 0);           // standard class
+    put16(dialog, 0);  // no menu
+    put16(dialog, 0);  // standard class
     put16(dialog, 'T');
     put16(dialog, 0);
     while (dialog.size() % 4 != 0) {
@@ -270,11 +281,11 @@ TEST(Decoders, StringBlockUtf16BecomesUtf8)
 {
     Bytes block;
     put16(block, 3);
-    put16(block, 0x00E9);   // é
-    put16(block, 0xD83D);   // a surrogate pair: U+1F50D
+    put16(block, 0x00E9);  // é
+    put16(block, 0xD83D);  // a surrogate pair: U+1F50D
     put16(block, 0xDD0D);
     put16(block, 1);
-    put16(block, 0xDC00);   // a lone low surrogate
+    put16(block, 0xDC00);  // a lone low surrogate
     for (int i = 2; i < 16; ++i) {
         put16(block, 0);
     }
@@ -284,5 +295,5 @@ TEST(Decoders, StringBlockUtf16BecomesUtf8)
     EXPECT_EQ(strings[2], std::nullopt);
 }
 
-} // namespace
+}  // namespace
 }  // namespace focara_test

@@ -24,7 +24,7 @@ struct OffsetRow {
     Color fill;
     AIReal setOffset;
     AIReal lineOffset;
-    AIReal midpointFill; // applied with ratio 1 when not 0
+    AIReal midpointFill;  // applied with ratio 1 when not 0
     Color expected;
 };
 
@@ -48,20 +48,20 @@ TEST_P(FillOffsets, AddToTheFillThenScaleAndClamp)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, FillOffsets,
-    ::testing::Values(
-        OffsetRow{"worked example: three-colour gets 0.01 more", Color::rgb(0.2f, 0.5f, 1.0f), 0.1f, 0, 0,
-                  Color::rgb(0.31f, 0.61f, 1.0f)},
-        OffsetRow{"no offsets and factor 1: untouched", Color::rgb(0.2f, 0.5f, 1.0f), 0, 0, 0,
-                  Color::rgb(0.2f, 0.5f, 1.0f)},
-        OffsetRow{"gray: set and line offsets add", Color::gray(0.3f), 0.1f, 0.05f, 0, Color::gray(0.45f)},
-        OffsetRow{"gray clamped at 1", Color::gray(0.95f), 0.1f, 0, 0, Color::gray(1)},
-        OffsetRow{"gray clamped at 0", Color::gray(0.1f), -0.3f, 0, 0, Color::gray(0)},
-        OffsetRow{"four-colour: all four move", Color::cmyk(0.1f, 0.2f, 0.3f, 0.9f), 0.2f, 0, 0,
-                  Color::cmyk(0.3f, 0.4f, 0.5f, 1)},
-        OffsetRow{"midpoint fill 50 halves", Color::gray(0.6f), 0, 0, 50, Color::gray(0.3f)},
-        OffsetRow{"midpoint fill after the offset", Color::rgb(0.19f, 0.49f, 0.79f), 0, 0, 50,
-                  Color::rgb(0.1f, 0.25f, 0.4f)},
-        OffsetRow{"midpoint fill 200 clamps", Color::gray(0.6f), 0, 0, 200, Color::gray(1)}));
+    ::testing::Values(OffsetRow{"worked example: three-colour gets 0.01 more", Color::rgb(0.2f, 0.5f, 1.0f), 0.1f, 0, 0,
+                                Color::rgb(0.31f, 0.61f, 1.0f)},
+                      OffsetRow{"no offsets and factor 1: untouched", Color::rgb(0.2f, 0.5f, 1.0f), 0, 0, 0,
+                                Color::rgb(0.2f, 0.5f, 1.0f)},
+                      OffsetRow{"gray: set and line offsets add", Color::gray(0.3f), 0.1f, 0.05f, 0,
+                                Color::gray(0.45f)},
+                      OffsetRow{"gray clamped at 1", Color::gray(0.95f), 0.1f, 0, 0, Color::gray(1)},
+                      OffsetRow{"gray clamped at 0", Color::gray(0.1f), -0.3f, 0, 0, Color::gray(0)},
+                      OffsetRow{"four-colour: all four move", Color::cmyk(0.1f, 0.2f, 0.3f, 0.9f), 0.2f, 0, 0,
+                                Color::cmyk(0.3f, 0.4f, 0.5f, 1)},
+                      OffsetRow{"midpoint fill 50 halves", Color::gray(0.6f), 0, 0, 50, Color::gray(0.3f)},
+                      OffsetRow{"midpoint fill after the offset", Color::rgb(0.19f, 0.49f, 0.79f), 0, 0, 50,
+                                Color::rgb(0.1f, 0.25f, 0.4f)},
+                      OffsetRow{"midpoint fill 200 clamps", Color::gray(0.6f), 0, 0, 200, Color::gray(1)}));
 
 // setFill 10: the fill offset grows by 0.1 per set.
 TEST_F(GeneratorTest, SetFillDarkensGrayLinesSetBySetClamped)
@@ -120,24 +120,64 @@ const Color kCmykHalf = Color::cmyk(0.5f, 0.5f, 0.5f, 0.7f);
 INSTANTIATE_TEST_SUITE_P(
     Rows, RandomColors,
     ::testing::Values(
-        ColorRow{"random fill, three-colour", &FocaraParams::randomFill, kRgbHalf, kRgbHalf, {0.1f, 0.2f, 0.3f},
-                 Color::rgb(0.1f, 0.2f, 0.3f), kRgbHalf},
-        ColorRow{"random fill, four-colour keeps black", &FocaraParams::randomFill, kCmykHalf, kRgbHalf,
-                 {0.1f, 0.2f, 0.3f}, Color::cmyk(0.1f, 0.2f, 0.3f, 0.7f), kRgbHalf},
-        ColorRow{"random fill, gray", &FocaraParams::randomFill, kGrayHalf, kRgbHalf, {0.1f}, Color::gray(0.1f),
+        ColorRow{"random fill, three-colour",
+                 &FocaraParams::randomFill,
+                 kRgbHalf,
+                 kRgbHalf,
+                 {0.1f, 0.2f, 0.3f},
+                 Color::rgb(0.1f, 0.2f, 0.3f),
                  kRgbHalf},
-        ColorRow{"random stroke, four-colour clears black", &FocaraParams::randomStroke, kRgbHalf, kCmykHalf,
-                 {0.1f, 0.2f, 0.3f}, kRgbHalf, Color::cmyk(0.1f, 0.2f, 0.3f, 0)},
-        ColorRow{"random stroke, gray", &FocaraParams::randomStroke, kRgbHalf, kGrayHalf, {0.9f}, kRgbHalf,
+        ColorRow{"random fill, four-colour keeps black",
+                 &FocaraParams::randomFill,
+                 kCmykHalf,
+                 kRgbHalf,
+                 {0.1f, 0.2f, 0.3f},
+                 Color::cmyk(0.1f, 0.2f, 0.3f, 0.7f),
+                 kRgbHalf},
+        ColorRow{
+            "random fill, gray", &FocaraParams::randomFill, kGrayHalf, kRgbHalf, {0.1f}, Color::gray(0.1f), kRgbHalf},
+        ColorRow{"random stroke, four-colour clears black",
+                 &FocaraParams::randomStroke,
+                 kRgbHalf,
+                 kCmykHalf,
+                 {0.1f, 0.2f, 0.3f},
+                 kRgbHalf,
+                 Color::cmyk(0.1f, 0.2f, 0.3f, 0)},
+        ColorRow{"random stroke, gray",
+                 &FocaraParams::randomStroke,
+                 kRgbHalf,
+                 kGrayHalf,
+                 {0.9f},
+                 kRgbHalf,
                  Color::gray(0.9f)},
         // m drawn first (0.5 -> 0.05), then its sign (0.2 -> +, 0.9 -> -).
-        ColorRow{"jitter fill, three-colour", &FocaraParams::jitterFill, kRgbHalf, kRgbHalf,
-                 {0.5f, 0.2f, 0.3f, 0.9f, 1.0f, 0.5f}, Color::rgb(0.55f, 0.47f, 0.6f), kRgbHalf},
-        ColorRow{"jitter fill clamps", &FocaraParams::jitterFill, Color::gray(0.98f), kRgbHalf, {0.5f, 0.1f},
-                 Color::gray(1), kRgbHalf},
-        ColorRow{"jitter stroke, four-colour leaves black", &FocaraParams::jitterStroke, kRgbHalf, kCmykHalf,
-                 {0.5f, 0.2f, 0.3f, 0.9f, 1.0f, 0.5f}, kRgbHalf, Color::cmyk(0.55f, 0.47f, 0.6f, 0.7f)},
-        ColorRow{"jitter stroke, gray", &FocaraParams::jitterStroke, kRgbHalf, kGrayHalf, {0.5f, 0.6f}, kRgbHalf,
+        ColorRow{"jitter fill, three-colour",
+                 &FocaraParams::jitterFill,
+                 kRgbHalf,
+                 kRgbHalf,
+                 {0.5f, 0.2f, 0.3f, 0.9f, 1.0f, 0.5f},
+                 Color::rgb(0.55f, 0.47f, 0.6f),
+                 kRgbHalf},
+        ColorRow{"jitter fill clamps",
+                 &FocaraParams::jitterFill,
+                 Color::gray(0.98f),
+                 kRgbHalf,
+                 {0.5f, 0.1f},
+                 Color::gray(1),
+                 kRgbHalf},
+        ColorRow{"jitter stroke, four-colour leaves black",
+                 &FocaraParams::jitterStroke,
+                 kRgbHalf,
+                 kCmykHalf,
+                 {0.5f, 0.2f, 0.3f, 0.9f, 1.0f, 0.5f},
+                 kRgbHalf,
+                 Color::cmyk(0.55f, 0.47f, 0.6f, 0.7f)},
+        ColorRow{"jitter stroke, gray",
+                 &FocaraParams::jitterStroke,
+                 kRgbHalf,
+                 kGrayHalf,
+                 {0.5f, 0.6f},
+                 kRgbHalf,
                  Color::gray(0.45f)}));
 
 class ColorsOfOtherKinds : public StyleLineTest, public ::testing::WithParamInterface<Color> {};
@@ -171,12 +211,14 @@ TEST_F(StyleLineTest, StrokeWidthsAndOpacityTakeTheirDraws)
         std::vector<float> draws;
         float width;
         float opacity;
+        // clang-format off
     } rows[] = {
         {"random width", &FocaraParams::randomStrokeWidth, {0.25f}, 1, 1},
         {"jitter width up, magnitude first", &FocaraParams::jitterStrokeWidth, {0.5f, 0.1f}, 5.5f, 1},
         {"jitter width down, at least 0", &FocaraParams::jitterStrokeWidth, {0.5f, 0.6f}, 2.5f, 1},
         {"random opacity", &FocaraParams::randomOpacity, {0.25f}, 4, 0.25f},
     };
+    // clang-format on
     for (const auto& row : rows) {
         record = {};
         ASSERT_EQ(WriteParamDefaults(&record), kNoErr);
@@ -191,7 +233,7 @@ TEST_F(StyleLineTest, StrokeWidthsAndOpacityTakeTheirDraws)
     }
     record.jitterStrokeWidth = 1;
     lineArt().style.strokeWidth = 1;
-    useDraws({0.9f, 0.9f}); // 1 - 2.7
+    useDraws({0.9f, 0.9f});  // 1 - 2.7
     ASSERT_EQ(StyleLine(&line), kNoErr);
     EXPECT_EQ(lineArt().style.strokeWidth, 0.0f);
 }
@@ -221,7 +263,7 @@ struct SwatchRow {
     const char* name;
     int32_t FocaraParams::*flag;
     float draw;
-    int32_t swatch; // the cursor after, and the swatch used
+    int32_t swatch;  // the cursor after, and the swatch used
     bool stroke;
 };
 
@@ -234,7 +276,7 @@ TEST_P(RandomSwatches, PickOneAboveTheDrawNeverTheFirstTwo)
     const SwatchRow& row = GetParam();
     record.*row.flag = 1;
     studio::PathStyle& style = lineArt().style;
-    style.fill = styling_test::Pattern(); // a swatch replaces a colour of any kind
+    style.fill = styling_test::Pattern();  // a swatch replaces a colour of any kind
     style.stroke = styling_test::Pattern();
     style.fillPaint = false;
     style.strokePaint = false;
@@ -296,7 +338,7 @@ TEST_F(StyleLineTest, RandomStyleAppliesANamedStyleButNeverTheFirst)
         EXPECT_EQ(lineArt().graphicStyle, std::optional<std::string>(row.name)) << row.draw;
         EXPECT_EQ(draws(), 1u);
     }
-    EXPECT_FLOAT_EQ(lineArt().opacity, 0.3f); // Ghost's
+    EXPECT_FLOAT_EQ(lineArt().opacity, 0.3f);  // Ghost's
 }
 
 // Decided: the swatch steps need three swatches (the first two are never
@@ -324,7 +366,7 @@ TEST_P(TooFewSwatchesOrStyles, SkipTheirStepAndDrawNothing)
     doc().swatches.resize(row.swatches);
     doc().graphicStyles.resize(row.styles);
     doc().currentStyle.stroke = Color::rgb(0.2f, 0.4f, 0.6f);
-    doc().currentStyle.fillPaint = false; // a swatch step would paint it
+    doc().currentStyle.fillPaint = false;  // a swatch step would paint it
     // The set's two and the line's nine draws; a sketch copy draws four for its shift.
     const uint64_t expectedDraws = row.flag == &FocaraParams::sketchRepeats ? 15 : 11;
     if (row.flag == &FocaraParams::sketchRepeats) record.sketchShift = 0;
@@ -368,4 +410,4 @@ TEST_F(GeneratorTest, ThreeSwatchesAndTwoStylesAreEnough)
     EXPECT_PRED_FORMAT2(ColorsNear, allArt()[0]->style.fill, Color::rgb(1, 1, 1));
 }
 
-} // namespace
+}  // namespace

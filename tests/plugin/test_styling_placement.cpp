@@ -39,7 +39,7 @@ TEST_F(StyleLineTest, WithEveryOptionOffTheLineDoesNotMoveOrChange)
 TEST_F(StyleLineTest, NegativeHorizontalScaleMirrorsAboutTheLinesOwnCentre)
 {
     studio::Art& a = lineArt();
-    a.segments[1].out = {230, 110}; // a bulging edge: the bounds' centre is not the anchors' middle
+    a.segments[1].out = {230, 110};  // a bulging edge: the bounds' centre is not the anchors' middle
     const std::vector<AIPathSegment> before = a.segments;
     const AIRealRect bounds = boundsOf(path);
     const float centre = bounds.left + (bounds.right - bounds.left) / 2;
@@ -58,7 +58,7 @@ struct PlacementRow {
     const char* name;
     int32_t FocaraParams::*flags[2];
     std::vector<float> draws;
-    AIRealRect bounds; // after styling; the rectangle starts at (l 100, t 140, r 200, b 100)
+    AIRealRect bounds;  // after styling; the rectangle starts at (l 100, t 140, r 200, b 100)
 };
 
 void PrintTo(const PlacementRow& row, std::ostream* out) { *out << row.name; }
@@ -83,7 +83,9 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementRow{"random rotation", {&FocaraParams::randomRotation}, {0.15707963f}, {130, 170, 170, 70}},
         // Sign + (0.2 x 10 <= 5), dx 25; sign - (7 > 5), dy -5.
         PlacementRow{"jitter centre", {&FocaraParams::jitterCenter}, {0.2f, 0.5f, 0.7f, 0.1f}, {125, 135, 225, 95}},
-        PlacementRow{"jitter centre, sign at exactly 5 is +", {&FocaraParams::jitterCenter}, {0.5f, 0.5f, 0.5f, 0.5f},
+        PlacementRow{"jitter centre, sign at exactly 5 is +",
+                     {&FocaraParams::jitterCenter},
+                     {0.5f, 0.5f, 0.5f, 0.5f},
                      {125, 165, 225, 125}},
         PlacementRow{"random scaling by rand + 0.01", {&FocaraParams::randomScaling}, {0.49f}, {125, 130, 175, 110}},
         // m = 0.05 drawn before its sign.
@@ -167,4 +169,4 @@ TEST_F(GeneratorTest, StylingDrawsFollowTheDriversForEveryLine)
     EXPECT_PRED_FORMAT2(PointsEqual, paths[1]->segments[0].p, (AIRealPoint{281, 421}));
 }
 
-} // namespace
+}  // namespace

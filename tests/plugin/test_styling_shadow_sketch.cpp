@@ -185,13 +185,13 @@ TEST_F(StyleLineTest, RandomShiftDrawsASignAndAnAmountPerCoordinate)
     record.sketchColorMode = 7;
     record.randomSketchWidth = 0;
     lineArt().segments.resize(1);
-    useDraws({0.2f, 0.5f, 0.8f, 0.4f, // sx 2.5, sy -2
-              0.3f, 0.5f,             // anchor h: + 0.5 -> 1.25
-              0.7f, 0.5f,             // anchor v: - 0.5 -> 1
-              0.1f, 0.2f,             // in h: + 0.2 -> 0.5
-              0.2f, 0.25f,            // in v: + 0.25 -> -0.5
-              0.9f, 1.0f,             // out h: - 1 -> -2.5
-              0.4f, 0.75f});          // out v: + 0.75 -> -1.5
+    useDraws({0.2f, 0.5f, 0.8f, 0.4f,  // sx 2.5, sy -2
+              0.3f, 0.5f,              // anchor h: + 0.5 -> 1.25
+              0.7f, 0.5f,              // anchor v: - 0.5 -> 1
+              0.1f, 0.2f,              // in h: + 0.2 -> 0.5
+              0.2f, 0.25f,             // in v: + 0.25 -> -0.5
+              0.9f, 1.0f,              // out h: - 1 -> -2.5
+              0.4f, 0.75f});           // out v: + 0.75 -> -1.5
     ASSERT_EQ(StyleLine(&line), kNoErr);
     const AIPathSegment& s = allArt()[1]->segments.at(0);
     EXPECT_PRED_FORMAT2(PointsEqual, s.p, (AIRealPoint{101.25f, 101}));
@@ -244,10 +244,10 @@ TEST_F(StyleLineTest, RandomSketchWidthScalesTheWeight)
 
 struct ModeRow {
     int32_t mode;
-    Color stroke;           // the line's
-    std::vector<float> draws; // after the copy's four shift draws
+    Color stroke;              // the line's
+    std::vector<float> draws;  // after the copy's four shift draws
     Color expected;
-    float opacity;          // of the copy; the line's is 0.5
+    float opacity;  // of the copy; the line's is 0.5
 };
 
 void PrintTo(const ModeRow& row, std::ostream* out)
@@ -291,8 +291,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ModeRow{0, kRgb, {}, Color::rgb(0, 0, 0), 0.5f}, ModeRow{0, kCmyk, {}, Color::cmyk(1, 1, 1, 1), 0.5f},
         ModeRow{0, kGray, {}, Color::gray(1), 0.5f},
-        ModeRow{0, styling_test::Pattern(), {}, styling_test::Pattern(), 0.5f},
-        ModeRow{1, kCmyk, {}, kCmyk, 0.5f},
+        ModeRow{0, styling_test::Pattern(), {}, styling_test::Pattern(), 0.5f}, ModeRow{1, kCmyk, {}, kCmyk, 0.5f},
         ModeRow{2, kRgb, {0.1f, 0.2f, 0.3f}, Color::rgb(0.1f, 0.2f, 0.3f), 0.5f},
         ModeRow{2, kCmyk, {0.1f, 0.2f, 0.3f}, Color::cmyk(0.1f, 0.2f, 0.3f, 0.7f), 0.5f},
         ModeRow{2, kGray, {0.1f}, Color::gray(0.1f), 0.5f},
@@ -301,18 +300,16 @@ INSTANTIATE_TEST_SUITE_P(
         ModeRow{3, styling_test::Gradient(), {0.5f}, Color::rgb(0, 0.6f, 0.2f), 0.5f},
         ModeRow{4, kRgb, {}, Color::rgb(0.4f, 0.8f, 0.2f), 0.5f},
         ModeRow{4, kCmyk, {}, Color::cmyk(0.4f, 0.4f, 0.4f, 0.56f), 0.5f},
-        ModeRow{4, kGray, {}, Color::gray(0.24f), 0.5f},
-        ModeRow{5, kRgb, {0.6f}, Color::rgb(0.4f, 0.8f, 0.2f), 0.5f}, ModeRow{5, kRgb, {0.5f}, kRgb, 0.5f},
+        ModeRow{4, kGray, {}, Color::gray(0.24f), 0.5f}, ModeRow{5, kRgb, {0.6f}, Color::rgb(0.4f, 0.8f, 0.2f), 0.5f},
+        ModeRow{5, kRgb, {0.5f}, kRgb, 0.5f},
         ModeRow{5, styling_test::Pattern(), {0.6f}, styling_test::Pattern(), 0.5f},
         ModeRow{6, kRgb, {0.5f, 0.1f, 0.2f, 0.3f}, Color::rgb(0.1f, 0.2f, 0.3f), 0.5f},
         ModeRow{6, kRgb, {0.6f}, Color::rgb(0, 0, 0), 0.5f}, ModeRow{6, kGray, {0.6f}, Color::gray(1), 0.5f},
-        ModeRow{6, Color::none(), {0.4f}, Color::none(), 0.5f},
-        ModeRow{7, kRgb, {}, Color::rgb(0, 0, 0), 0.5f}, ModeRow{7, kGray, {}, Color::gray(1), 0.5f},
-        ModeRow{7, kCmyk, {}, Color::cmyk(1, 1, 1, 1), 0.5f},
+        ModeRow{6, Color::none(), {0.4f}, Color::none(), 0.5f}, ModeRow{7, kRgb, {}, Color::rgb(0, 0, 0), 0.5f},
+        ModeRow{7, kGray, {}, Color::gray(1), 0.5f}, ModeRow{7, kCmyk, {}, Color::cmyk(1, 1, 1, 1), 0.5f},
         ModeRow{8, kRgb, {0.25f}, Color::rgb(0, 0, 0), 0.25f},
         ModeRow{9, kRgb, {0.25f, 0.1f, 0.2f, 0.3f}, Color::rgb(0.1f, 0.2f, 0.3f), 0.25f},
-        ModeRow{10, kRgb, {}, kRgb, 0.4f},
-        ModeRow{11, kCmyk, {0.25f}, Color::cmyk(0, 0, 0, 0), 0.25f},
+        ModeRow{10, kRgb, {}, kRgb, 0.4f}, ModeRow{11, kCmyk, {0.25f}, Color::cmyk(0, 0, 0, 0), 0.25f},
         ModeRow{11, kRgb, {0.25f}, Color::rgb(1, 1, 1), 0.25f}, ModeRow{11, kGray, {0.25f}, Color::gray(0), 0.25f},
         ModeRow{12, kRgb, {}, kRgb, 0.5f}));
 
@@ -334,7 +331,7 @@ TEST_F(StyleLineTest, SwatchModeLeavesTheCursorAtItsPick)
 struct ErrorRow {
     const char* operation;
     int n;
-    size_t art; // left in the document
+    size_t art;  // left in the document
 };
 
 void PrintTo(const ErrorRow& row, std::ostream* out) { *out << row.operation << " " << row.n; }
@@ -364,19 +361,18 @@ TEST_P(StylingErrors, EndTheRunWithTheirCodeAndKeepWhatWasMade)
     EXPECT_EQ(allArt().size(), row.art);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, StylingErrors,
-    ::testing::Values(ErrorRow{"GetArtBounds", 1, 1}, ErrorRow{"TransformArt", 1, 1},
-                      ErrorRow{"GetNthNamedArtStyle", 1, 1}, ErrorRow{"ApplyArtStyle", 1, 1},
-                      ErrorRow{"DuplicateArt", 1, 1},       // the shadow
-                      ErrorRow{"TransformArt", 2, 2},       // moving the shadow
-                      ErrorRow{"GetArtBounds", 2, 2},       // squashing the shadow
-                      ErrorRow{"TransformArt", 3, 2},
-                      ErrorRow{"DuplicateArt", 2, 2},       // the first copy
-                      ErrorRow{"GetPathSegmentCount", 1, 3}, ErrorRow{"GetPathSegments", 1, 3},
-                      ErrorRow{"SetPathSegments", 4, 3},
-                      ErrorRow{"DuplicateArt", 3, 3},       // the second copy
-                      ErrorRow{"GetPathSegments", 6, 4}));
+INSTANTIATE_TEST_SUITE_P(Rows, StylingErrors,
+                         ::testing::Values(ErrorRow{"GetArtBounds", 1, 1}, ErrorRow{"TransformArt", 1, 1},
+                                           ErrorRow{"GetNthNamedArtStyle", 1, 1}, ErrorRow{"ApplyArtStyle", 1, 1},
+                                           ErrorRow{"DuplicateArt", 1, 1},  // the shadow
+                                           ErrorRow{"TransformArt", 2, 2},  // moving the shadow
+                                           ErrorRow{"GetArtBounds", 2, 2},  // squashing the shadow
+                                           ErrorRow{"TransformArt", 3, 2},
+                                           ErrorRow{"DuplicateArt", 2, 2},  // the first copy
+                                           ErrorRow{"GetPathSegmentCount", 1, 3}, ErrorRow{"GetPathSegments", 1, 3},
+                                           ErrorRow{"SetPathSegments", 4, 3},
+                                           ErrorRow{"DuplicateArt", 3, 3},  // the second copy
+                                           ErrorRow{"GetPathSegments", 6, 4}));
 
 TEST_F(StylingErrors, IgnoredResultsLetTheLineFinish)
 {
@@ -402,4 +398,4 @@ TEST_F(GeneratorTest, AShadowErrorEndsTheRunAndKeepsTheLinesDrawn)
     EXPECT_PRED_FORMAT2(ColorsNear, art[4]->style.fill, doc().currentStyle.fill);
 }
 
-} // namespace
+}  // namespace

@@ -155,8 +155,8 @@ TEST_F(Cli, SaveParamsStoresTheRecordAsItStandsAfterTheRun)
     FocaraParams start = defaults();
     start.lineCount = 12;
     writeText(dir / "start.rec", recordBytes(start));
-    Outcome run = focara({"render", "--params", "start.rec", "--set", "sketchRepeats=3", "--save-params", "after.rec", "--seed",
-                      "5", "-o", "out.svg"});
+    Outcome run = focara({"render", "--params", "start.rec", "--set", "sketchRepeats=3", "--save-params", "after.rec",
+                          "--seed", "5", "-o", "out.svg"});
     ASSERT_EQ(run.status, 0) << run.err;
     FocaraParams expected = start;
     expected.sketchRepeats = 3;
@@ -174,7 +174,7 @@ TEST_F(Cli, SaveParamsStoresTheRecordAsItStandsAfterTheRun)
 TEST_F(Cli, BadInputSaysOneLineExitsTwoAndWritesNothing)
 {
     std::string good = recordBytes(defaults());
-    auto withWord = [&](size_t offset, const char (&word)[5]) {
+    auto withWord = [&](size_t offset, const char(&word)[5]) {
         return good.substr(0, offset) + std::string(word, 4) + good.substr(offset + 4);
     };
     struct Row {
@@ -182,6 +182,7 @@ TEST_F(Cli, BadInputSaysOneLineExitsTwoAndWritesNothing)
         std::string file;      // an input file to put in place first
         std::string contents;  // ... with these bytes
         std::string message;   // the start of the one line on stderr
+        // clang-format off
     } rows[] = {
         {{"render", "--doc", "doc.json", "-o", "out.svg"}, "doc.json", "{\"page\": ", "doc.json: malformed JSON"},
         {{"render", "--doc", "doc.json", "-o", "out.svg"}, "doc.json", R"({"layer": []})", "doc.json: layer: unknown member"},
@@ -214,6 +215,7 @@ TEST_F(Cli, BadInputSaysOneLineExitsTwoAndWritesNothing)
         {{"render", "--frobnicate", "-o", "out.svg"}, "", "", "focara: "},
         {{"render"}, "", "", "focara: "},
     };
+    // clang-format on
     for (const Row& row : rows) {
         std::string where;
         for (const std::string& a : row.args) where += " " + a;

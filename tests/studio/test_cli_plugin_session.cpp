@@ -2,8 +2,8 @@
 // and the plug-in's error dialogs turned into one line each.
 #include <gtest/gtest.h>
 
-#include "studio/session/FilterRun.h"
 #include "studio/host/RecordDefaults.h"
+#include "studio/session/FilterRun.h"
 
 namespace {
 

@@ -57,7 +57,7 @@ protected:
 TEST_F(DialogCli, PresetThenSetsAreTypedIntoTheDialog)
 {
     Result run = focara({"render", "--seed", "3", "--preset", "7", "--set", "zoomSets=2", "--set", "zoomWidth=4.5",
-                      "--save-params", "after.rec", "-o", "out.json"});
+                         "--save-params", "after.rec", "-o", "out.json"});
     ASSERT_EQ(run.status, 0) << run.err;
     json r = record("after.rec");
     EXPECT_EQ(r["presetIndex"], 7);
@@ -73,7 +73,7 @@ TEST_F(DialogCli, UiScriptsRunAfterTheSetsAndStatePrints)
 {
     writeText(dir / "ui.txt", "click 93   # Repeat\nset 26 3\n");
     Result run = focara({"render", "--set", "lineCount=4", "--ui-file", "ui.txt", "--ui", "state; click 90",
-                      "--save-params", "after.rec", "-o", "out.json"});
+                         "--save-params", "after.rec", "-o", "out.json"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("dialog \"Vexo_Zoom\" page \"Repeat\"\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("26 spin edit = 3 enabled\n"), std::string::npos) << run.out;
@@ -95,6 +95,7 @@ TEST_F(DialogCli, RefusedActionsNameTheirOptionAndWriteNothing)
     struct Row {
         std::vector<std::string> args;
         std::string message;
+        // clang-format off
     } rows[] = {
         {{"--set", "halfShadow=1"}, "--set halfShadow=1 (\"set 129 1\"): item 129 is disabled"},
         {{"--set", "dropShadow=1", "--set", "halfShadow=1", "--ui", "toggle 999"},
@@ -108,6 +109,7 @@ TEST_F(DialogCli, RefusedActionsNameTheirOptionAndWriteNothing)
         {{"--set", "previewDrawn=1"}, "--set previewDrawn=1: no dialog item shows previewDrawn"},
         {{"--set", "lineCount=301"}, "--set lineCount=301: out of range"},
     };
+    // clang-format on
     for (const Row& row : rows) {
         std::vector<std::string> args = {"render"};
         args.insert(args.end(), row.args.begin(), row.args.end());

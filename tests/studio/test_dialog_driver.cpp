@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "plugin/suites/SuitePointers.h"
-#include "tests/support/PluginFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/PluginFixture.h"
 
 namespace {
 
@@ -175,6 +175,7 @@ TEST_F(Script, RefusesWhatAPersonCouldNotDo)
     struct Row {
         const char* script;
         const char* refusal;
+        // clang-format off
     } rows[] = {
         {"set 999 5", "line 1, \"set 999 5\": there is no item 999"},
         {"set 6 100", "line 1, \"set 6 100\": item 6 is hidden"},
@@ -190,6 +191,7 @@ TEST_F(Script, RefusesWhatAPersonCouldNotDo)
         {"pick 90 1 1", "line 1, \"pick 90 1 1\": item 90 does not pick points"},
         {"pick 167 900 400", "line 1, \"pick 167 900 400\": the point lies outside the view's window"},
     };
+    // clang-format on
     FocaraParams start = defaults();
     runner.setRecord(start);
     for (const Row& row : rows) {
@@ -212,6 +214,7 @@ TEST_F(Script, ScriptsThatDoNotParseAreRefusedBeforeAnythingRuns)
     struct Row {
         const char* script;
         const char* message;
+        // clang-format off
     } rows[] = {
         {"frobnicate 3", "line 1, \"frobnicate 3\": unknown action \"frobnicate\""},
         {"set 11", "line 1, \"set 11\": expected \"set ID VALUE\""},
@@ -222,6 +225,7 @@ TEST_F(Script, ScriptsThatDoNotParseAreRefusedBeforeAnythingRuns)
         {"choose 22 1.5", "line 1, \"choose 22 1.5\": \"1.5\" is not an entry id"},
         {"pick 167 1 y", "line 1, \"pick 167 1 y\": \"y\" is not a number"},
     };
+    // clang-format on
     for (const Row& row : rows) {
         try {
             studio::parseScript(row.script);
@@ -252,10 +256,10 @@ TEST_F(Script, StatePrintsThePageAndTheVisibleItems)
     const std::string zoom = printed.substr(0, printed.find("dialog", 1));
     const std::string tweak = printed.substr(zoom.size());
     EXPECT_EQ(zoom.rfind("dialog \"Vexo_Zoom\" page \"Zoom\"\n", 0), 0u) << zoom;
-    for (const char* line : {"\n11 spin edit = 30 enabled\n", "\n19 spin edit = 100.00 enabled\n",
-                             "\n22 popup = 0 \" Default zoom focus line\" enabled\n",
-                             "\n3 check box \"Preview\" = off enabled\n", "\n96 static text \"Zoom\" bold\n",
-                             "\n97 static text \"Create\"\n", "\n2 push button \"Cancel\" enabled\n"})
+    for (const char* line :
+         {"\n11 spin edit = 30 enabled\n", "\n19 spin edit = 100.00 enabled\n",
+          "\n22 popup = 0 \" Default zoom focus line\" enabled\n", "\n3 check box \"Preview\" = off enabled\n",
+          "\n96 static text \"Zoom\" bold\n", "\n97 static text \"Create\"\n", "\n2 push button \"Cancel\" enabled\n"})
         EXPECT_NE(zoom.find(line), std::string::npos) << line;
     EXPECT_EQ(zoom.find("\n6 spin edit"), std::string::npos) << "hidden items are left out";
     EXPECT_EQ(std::count(zoom.begin(), zoom.end(), '\n'), 1 + 34);

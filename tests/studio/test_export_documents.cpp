@@ -58,7 +58,7 @@ TEST_F(StyledExports, SvgShowsOpacityStrokesAndStrokeWidths)
     record.sketchRepeats = 1;
     record.sketchWeight = 25;
     record.randomSketchWidth = 0;
-    record.sketchColorMode = 4; // reduced black stays black
+    record.sketchColorMode = 4;  // reduced black stays black
     ASSERT_EQ(GenerateFocusLines(&record), kNoErr);
     const std::string svg = studio::documentToSvg(doc());
     EXPECT_EQ(Count(svg, " opacity=\""), 6u) << "each line and its copy";
@@ -71,7 +71,7 @@ TEST_F(StyledExports, NamedStylesStayOnTheLineAndItsDuplicatesInJson)
     record.randomStyle = 1;
     record.dropShadow = 1;
     record.sketchRepeats = 1;
-    host.random().setSequence({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.6f}); // set, line, then style 2
+    host.random().setSequence({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.6f});  // set, line, then style 2
     ASSERT_EQ(GenerateFocusLines(&record), kNoErr);
     const json art = json::parse(studio::documentToJson(doc()))["layers"][0]["art"];
     ASSERT_EQ(art.size(), 3u);
@@ -79,4 +79,4 @@ TEST_F(StyledExports, NamedStylesStayOnTheLineAndItsDuplicatesInJson)
     EXPECT_EQ(art[1]["style"]["fill"]["values"], json::parse("[0.85, 0.1, 0.1]"));
 }
 
-} // namespace
+}  // namespace

@@ -133,10 +133,11 @@ TEST_F(RenderCommand, WritesPngAndPdfWholeAndNothingElse)
 
 TEST_F(RenderCommand, FillAndStrokeOptionsSetTheStyleOfTheNewLines)
 {
-    ASSERT_EQ(render({"--fill", "gray:0.5", "--stroke", "cmyk:0,0,0,1", "--stroke-width", "2.5", "-o", "a.json"}).status,
-              0);
+    ASSERT_EQ(
+        render({"--fill", "gray:0.5", "--stroke", "cmyk:0,0,0,1", "--stroke-width", "2.5", "-o", "a.json"}).status, 0);
     nlohmann::json doc = nlohmann::json::parse(focara_test::readText(dir / "a.json"));
-    const nlohmann::json expected = nlohmann::json::parse(R"({"fillPaint": true, "fill": {"kind": "gray", "values": [0.5]},
+    const nlohmann::json expected =
+        nlohmann::json::parse(R"({"fillPaint": true, "fill": {"kind": "gray", "values": [0.5]},
         "strokePaint": true, "stroke": {"kind": "cmyk", "values": [0, 0, 0, 1]}, "strokeWidth": 2.5})");
     EXPECT_EQ(doc["currentStyle"], expected);
     ASSERT_EQ(doc["layers"][0]["art"].size(), 30u);
@@ -167,6 +168,7 @@ TEST_F(RenderCommand, BadOptionsAreRefusedWithOneLineAndStatusTwo)
     const struct {
         std::vector<std::string> args;
         const char* message;
+        // clang-format off
     } rows[] = {
         {{"--fill", "#12", "-o", "x.png"},
          "--fill #12: expected #rrggbb, gray:G, cmyk:C,M,Y,K (components from 0 to 1) or none\n"},
@@ -180,6 +182,7 @@ TEST_F(RenderCommand, BadOptionsAreRefusedWithOneLineAndStatusTwo)
          "--dpi 5000: the page would be 42500 x 55000 pixels; an image has at most 32767 a side\n"},
         {{"-o", "x.tiff"}, "x.tiff: cannot tell the output format; the name must end in .svg, .json, .png or .pdf\n"},
     };
+    // clang-format on
     for (const auto& row : rows) {
         Outcome run = render(row.args);
         EXPECT_EQ(run.status, 2) << row.message;
@@ -188,4 +191,4 @@ TEST_F(RenderCommand, BadOptionsAreRefusedWithOneLineAndStatusTwo)
     }
 }
 
-} // namespace
+}  // namespace

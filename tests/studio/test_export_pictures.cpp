@@ -6,8 +6,8 @@
 #include <cairo.h>
 
 #include <array>
-#include <cstring>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -41,7 +41,8 @@ public:
         const int px = static_cast<int>(x * dpi / 72);
         const int py = height() - 1 - static_cast<int>(y * dpi / 72);
         cairo_surface_flush(surface_);
-        const unsigned char* row = cairo_image_surface_get_data(surface_) + py * cairo_image_surface_get_stride(surface_);
+        const unsigned char* row =
+            cairo_image_surface_get_data(surface_) + py * cairo_image_surface_get_stride(surface_);
         uint32_t argb;
         std::memcpy(&argb, row + 4 * px, 4);
         return {int(argb >> 16 & 255), int(argb >> 8 & 255), int(argb & 255)};
@@ -139,8 +140,8 @@ TEST_P(PicturePaint, ShowsDisplayColoursStrokesAndOpacityAsTheSvgDoes)
     };
     const std::array<int, 3> inside = png.at(150, 150, 72);
     const std::array<int, 3> edge = png.at(100, 150, 72);
-    EXPECT_TRUE(near(inside, row.inside)) << row.name << ": inside is " << inside[0] << "," << inside[1] << ","
-                                          << inside[2];
+    EXPECT_TRUE(near(inside, row.inside))
+        << row.name << ": inside is " << inside[0] << "," << inside[1] << "," << inside[2];
     EXPECT_TRUE(near(edge, row.onEdge)) << row.name << ": edge is " << edge[0] << "," << edge[1] << "," << edge[2];
 }
 
@@ -150,22 +151,51 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, PicturePaint,
     ::testing::Values(
         PaintRow{"RGB fill", true, Color::rgb(1, 0, 0), false, Color::rgb(0, 0, 0), 1, {255, 0, 0}, {255, 0, 0}},
-        PaintRow{"gray is ink: 0.25 shows 75% white", true, Color::gray(0.25f), false, Color::rgb(0, 0, 0), 1,
-                 {191, 191, 191}, {191, 191, 191}},
+        PaintRow{"gray is ink: 0.25 shows 75% white",
+                 true,
+                 Color::gray(0.25f),
+                 false,
+                 Color::rgb(0, 0, 0),
+                 1,
+                 {191, 191, 191},
+                 {191, 191, 191}},
         PaintRow{"CMYK", true, Color::cmyk(0, 1, 1, 0), false, Color::rgb(0, 0, 0), 1, {255, 0, 0}, {255, 0, 0}},
-        PaintRow{"custom shows its CMYK look", true, Color{studio::ColorKind::Custom, 4, {1, 0, 0, 0}, "Spot"}, false,
-                 Color::rgb(0, 0, 0), 1, {0, 255, 255}, {0, 255, 255}},
-        PaintRow{"components clamped for display", true, Color::rgb(-0.4f, 2, 0.5f), false, Color::rgb(0, 0, 0), 1,
-                 {0, 255, 128}, {0, 255, 128}},
+        PaintRow{"custom shows its CMYK look",
+                 true,
+                 Color{studio::ColorKind::Custom, 4, {1, 0, 0, 0}, "Spot"},
+                 false,
+                 Color::rgb(0, 0, 0),
+                 1,
+                 {0, 255, 255},
+                 {0, 255, 255}},
+        PaintRow{"components clamped for display",
+                 true,
+                 Color::rgb(-0.4f, 2, 0.5f),
+                 false,
+                 Color::rgb(0, 0, 0),
+                 1,
+                 {0, 255, 128},
+                 {0, 255, 128}},
         PaintRow{"stroke only", false, Color::rgb(1, 0, 0), true, Color::rgb(0, 0, 1), 1, kWhite, {0, 0, 255}},
-        PaintRow{"stroke over fill", true, Color::rgb(1, 0, 0), true, Color::rgb(0, 0, 1), 1, {255, 0, 0},
-                 {0, 0, 255}},
+        PaintRow{"stroke over fill", true, Color::rgb(1, 0, 0), true, Color::rgb(0, 0, 1), 1, {255, 0, 0}, {0, 0, 255}},
         PaintRow{"fill of kind none", true, Color::none(), true, Color::rgb(0, 0, 1), 1, kWhite, {0, 0, 255}},
-        PaintRow{"half opacity over white", true, Color::rgb(0, 0, 0), false, Color::rgb(0, 0, 0), 0.5f,
-                 {128, 128, 128}, {128, 128, 128}},
+        PaintRow{"half opacity over white",
+                 true,
+                 Color::rgb(0, 0, 0),
+                 false,
+                 Color::rgb(0, 0, 0),
+                 0.5f,
+                 {128, 128, 128},
+                 {128, 128, 128}},
         // Opacity of the path as a whole: the stroke does not show the fill through it.
-        PaintRow{"opacity over fill and stroke together", true, Color::rgb(1, 0, 0), true, Color::rgb(0, 0, 1), 0.5f,
-                 {255, 128, 128}, {128, 128, 255}},
+        PaintRow{"opacity over fill and stroke together",
+                 true,
+                 Color::rgb(1, 0, 0),
+                 true,
+                 Color::rgb(0, 0, 1),
+                 0.5f,
+                 {255, 128, 128},
+                 {128, 128, 255}},
         PaintRow{"nothing painted", false, Color::rgb(1, 0, 0), false, Color::rgb(0, 0, 1), 1, kWhite, kWhite}));
 
-} // namespace
+}  // namespace

@@ -39,11 +39,13 @@ TEST(AtomicFile, UnwritableTargetsAreRefusedByNameBeforeAnyWork)
     struct Row {
         std::filesystem::path target;
         const char* reason;
+        // clang-format off
     } rows[] = {
         {dir / "missing" / "out.svg", "No such file or directory"},
         {dir / "folder", "is a folder"},
         {dir.path() / "", "not a file name"},
     };
+    // clang-format on
     for (const Row& row : rows) {
         try {
             AtomicFile file(row.target);

@@ -4,8 +4,8 @@
 
 #include <cctype>
 #include <cstring>
-#include <ostream>
 #include <limits>
+#include <ostream>
 
 #include "studio/io/DocumentJson.h"
 
@@ -35,6 +35,7 @@ Document richDocument()
     doc.view = {{-12.5f, 1e-7f}, 2.75f};
     doc.currentStyle = {false, Color{ColorKind::Custom, 4, {0.1f, 0.2f, 0.3f, 0.4f}, "Spot \"Gold\" \u00e9"}, true,
                         Color::gray(0.3f), 0.35f};
+    // clang-format off
     doc.swatches = {
         {"[None]", Color::none()},
         {"Gray", Color::gray(0.5f)},
@@ -44,14 +45,14 @@ Document richDocument()
         {"Gradient", Color{ColorKind::Gradient, 3, {1, 0.5f, 0}, "Sunset"}},
         {"Custom rgb look", Color{ColorKind::Custom, 3, {0.9f, 0.8f, 0.7f}, ""}},
     };
+    // clang-format on
     doc.graphicStyles = {{"Thin", {true, Color::rgb(1, 1, 1), true, Color::cmyk(0, 0, 0, 1), 0.25f}, 0.5f}};
     doc.removeAllLayers();
     Layer& bottom = doc.appendLayer("Back <&> \"quoted\"");
     Art& curve = addPath(bottom);
     curve.closed = true;
     curve.segments = {segment(0.1f, -0.0f, 0.1f, 0, 10.5f, 3.4e38f, true),
-                      segment(123456.79f, 1e-30f, -5, 6, 7, -8, false),
-                      segment(-1.17549435e-38f, 2, 2, 2, 2, 2, true)};
+                      segment(123456.79f, 1e-30f, -5, 6, 7, -8, false), segment(-1.17549435e-38f, 2, 2, 2, 2, 2, true)};
     curve.style = {true, Color::gray(1), false, Color::rgb(0, 0, 0), 1};
     curve.opacity = 0.25f;
     curve.graphicStyle = "Thin";
@@ -206,8 +207,10 @@ void PrintTo(const Refusal& row, std::ostream* os)
     static constexpr char kHex[] = "0123456789abcdef";
     for (const char* c = row.json; *c; ++c) {
         auto byte = static_cast<unsigned char>(*c);
-        if (byte >= 0x20 && byte < 0x7f) *os << *c;
-        else *os << "\\x" << kHex[byte >> 4] << kHex[byte & 15];
+        if (byte >= 0x20 && byte < 0x7f)
+            *os << *c;
+        else
+            *os << "\\x" << kHex[byte >> 4] << kHex[byte & 15];
     }
 }
 
@@ -243,15 +246,12 @@ TEST_P(DocumentJsonRefusal, NamesTheMemberAndWhatIsWrong)
 INSTANTIATE_TEST_SUITE_P(
     Cases, DocumentJsonRefusal,
     ::testing::Values(
-        Refusal{"", "", "malformed JSON"},
-        Refusal{R"({"page": {"width": 1,})", "", "malformed JSON"},
+        Refusal{"", "", "malformed JSON"}, Refusal{R"({"page": {"width": 1,})", "", "malformed JSON"},
         Refusal{"{\"layers\": [{\"name\": \"\xff\"}]}", "", "malformed JSON"},
-        Refusal{R"({"page": {"width": 1e999}})", "", "malformed JSON"},
-        Refusal{"[]", "", "expected an object"},
+        Refusal{R"({"page": {"width": 1e999}})", "", "malformed JSON"}, Refusal{"[]", "", "expected an object"},
         Refusal{R"({"pages": {}})", "pages", "unknown member"},
         Refusal{R"({"format": "svg"})", "format", "focara-document"},
-        Refusal{R"({"version": 2})", "version", "expected 1"},
-        Refusal{R"({"version": 1.0})", "version", "expected 1"},
+        Refusal{R"({"version": 2})", "version", "expected 1"}, Refusal{R"({"version": 1.0})", "version", "expected 1"},
         Refusal{R"({"page": {"width": -1}})", "page.width", "above 0"},
         Refusal{R"({"page": {"height": 0}})", "page.height", "above 0"},
         Refusal{R"({"page": {"height": 1e39}})", "page.height", "32-bit float"},
@@ -261,8 +261,10 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{R"({"view": {"zoom": 0}})", "view.zoom", "above 0"},
         Refusal{R"({"view": {"center": [1]}})", "view.center", "2 numbers"},
         Refusal{R"({"view": {"center": [1, null]}})", "view.center[1]", "expected a number, found null"},
-        Refusal{R"({"currentStyle": {"fill": {"values": [1.5, 0, 0]}}})", "currentStyle.fill.values[0]", "from -1 to 1"},
-        Refusal{R"({"currentStyle": {"fill": {"values": [0, -1.1, 0]}}})", "currentStyle.fill.values[1]", "from -1 to 1"},
+        Refusal{R"({"currentStyle": {"fill": {"values": [1.5, 0, 0]}}})", "currentStyle.fill.values[0]",
+                "from -1 to 1"},
+        Refusal{R"({"currentStyle": {"fill": {"values": [0, -1.1, 0]}}})", "currentStyle.fill.values[1]",
+                "from -1 to 1"},
         Refusal{R"({"currentStyle": {"fill": {"kind": "cmyk", "values": [0, 0, 0]}}})", "currentStyle.fill.values",
                 "4 values"},
         Refusal{R"({"currentStyle": {"fill": {"kind": "gray", "values": [0, 0]}}})", "currentStyle.fill.values",
@@ -280,8 +282,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{R"({"swatches": {}})", "swatches", "expected an array"},
         Refusal{R"({"swatches": [{}, {"name": 3}]})", "swatches[1].name", "expected a string"},
         Refusal{R"({"graphicStyles": [{"opacity": 1.5}]})", "graphicStyles[0].opacity", "from 0 to 1"},
-        Refusal{R"({"seed": -1})", "seed", "whole number"},
-        Refusal{R"({"seed": 1.5})", "seed", "whole number"},
+        Refusal{R"({"seed": -1})", "seed", "whole number"}, Refusal{R"({"seed": 1.5})", "seed", "whole number"},
         Refusal{R"({"layers": [{"name": "A", "visible": true}]})", "layers[0].visible", "unknown member"},
         Refusal{R"({"layers": [{"art": [{"type": "text"}]}]})", "layers[0].art[0].type", "\"path\""},
         Refusal{R"({"layers": [{"art": [{"opacity": -0.1}]}]})", "layers[0].art[0].opacity", "from 0 to 1"},
@@ -290,8 +291,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "layers[0].art[3].segments[1].p", "2 numbers"},
         Refusal{R"({"layers": [{"art": [{"segments": [{"in": [0, 1e39]}]}]}]})", "layers[0].art[0].segments[0].in[1]",
                 "32-bit float"},
-        Refusal{R"({"layers": [{"art": [{"segments": [{"corner": "yes"}]}]}]})",
-                "layers[0].art[0].segments[0].corner", "true or false"},
+        Refusal{R"({"layers": [{"art": [{"segments": [{"corner": "yes"}]}]}]})", "layers[0].art[0].segments[0].corner",
+                "true or false"},
         Refusal{R"({"view": {"zoom": 1, "zoom": 2}})", "view.zoom", "twice"},
         Refusal{R"({"layers": [{}, {"name": "A", "art": [], "name": "B"}]})", "layers[1].name", "twice"}),
     refusalName);

@@ -62,6 +62,7 @@ TEST_F(RecordFile, ValidationChecksEveryRangeButTheUnsetWords)
         const char* field;
         double value;
         bool accepted;
+        // clang-format off
     } rows[] = {
         {"lineCount", 300, true},       {"lineCount", 0, false},           {"lineCount", 301, false},
         {"zoomSets", 40, true},         {"zoomSets", 41, false},           {"currentPage", 0, false},
@@ -74,12 +75,15 @@ TEST_F(RecordFile, ValidationChecksEveryRangeButTheUnsetWords)
         {"finalRun", 7, true},          {"reserved180", -123456, true},    {"reserved408", 99, true},
         {"dialogLeft", -2147483648.0, true},
     };
+    // clang-format on
     for (const Row& row : rows) {
         FocaraParams record = defaults();
         const FocaraParamField* field = FindParamField(row.field);
         ASSERT_NE(field, nullptr) << row.field;
-        if (field->type == kParamReal) *ParamRealAt(&record, field) = static_cast<float>(row.value);
-        else *ParamIntAt(&record, field) = static_cast<int32_t>(row.value);
+        if (field->type == kParamReal)
+            *ParamRealAt(&record, field) = static_cast<float>(row.value);
+        else
+            *ParamIntAt(&record, field) = static_cast<int32_t>(row.value);
         std::string message = messageOf([&] { validateRecord(record); });
         if (row.accepted) {
             EXPECT_EQ(message, "(accepted)") << row.field << " = " << row.value;
@@ -112,6 +116,7 @@ TEST_F(RecordFile, FilesRoundTripAndOnlyExactRecordsAreRead)
         const char* name;
         std::string contents;
         const char* reason;
+        // clang-format off
     } rows[] = {
         {"empty.rec", "", "exactly 432 bytes, this file has 0"},
         {"short.rec", bytes.substr(0, 431), "this file has 431"},
@@ -121,6 +126,7 @@ TEST_F(RecordFile, FilesRoundTripAndOnlyExactRecordsAreRead)
         {"nan.rec", bytes.substr(0, 264) + std::string("\x00\x00\xC0\x7F", 4) + bytes.substr(268),
          "zoomLength is not a number"},
     };
+    // clang-format on
     for (const Row& row : rows) {
         focara_test::writeText(dir / row.name, row.contents);
         std::string message = messageOf([&] { readRecordFile(dir / row.name); });
@@ -137,6 +143,7 @@ TEST_F(RecordFile, SetParsesValuesStrictlyByFieldType)
         const char* field;    // the field that changes when accepted
         double stored;        // its value then
         const char* refusal;  // else a piece of the message
+        // clang-format off
     } rows[] = {
         {"lineCount=50", "lineCount", 50, nullptr},
         {"zoomLength=180.5", "zoomLength", 180.5, nullptr},
@@ -167,6 +174,7 @@ TEST_F(RecordFile, SetParsesValuesStrictlyByFieldType)
         {"lineCount", nullptr, 0, "expected FIELD=VALUE"},
         {"reserved180=1", nullptr, 0, "reserved"},
     };
+    // clang-format on
     for (const Row& row : rows) {
         FocaraParams record = defaults();
         const FocaraParams before = record;
@@ -174,12 +182,15 @@ TEST_F(RecordFile, SetParsesValuesStrictlyByFieldType)
         if (row.field) {
             EXPECT_EQ(message, "(accepted)") << row.assignment;
             const FocaraParamField* field = FindParamField(row.field);
-            double stored = field->type == kParamReal ? double(*ParamRealAt(&record, field)) : *ParamIntAt(&record, field);
+            double stored =
+                field->type == kParamReal ? double(*ParamRealAt(&record, field)) : *ParamIntAt(&record, field);
             EXPECT_EQ(stored, row.stored) << row.assignment;
         } else {
-            EXPECT_EQ(message.rfind(std::string(row.assignment) + ": ", 0), 0u) << "starts with the assignment: " << message;
+            EXPECT_EQ(message.rfind(std::string(row.assignment) + ": ", 0), 0u)
+                << "starts with the assignment: " << message;
             EXPECT_TRUE(contains(message, row.refusal)) << row.assignment << ": " << message;
-            EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0) << "a refused value changes nothing: " << row.assignment;
+            EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0)
+                << "a refused value changes nothing: " << row.assignment;
         }
     }
 }

@@ -179,7 +179,8 @@ TEST(Svg, PathDataIsEveryEdgeAsACubicWithTheDocumentsNumbers)
     EXPECT_EQ(named(elements, "g")[0].attributes.at("transform"), "matrix(1 0 0 -1 0 50)");
     std::vector<Element> paths = named(elements, "path");
     ASSERT_EQ(paths.size(), 3u);
-    EXPECT_EQ(paths[0].attributes.at("d"), "M0.1 2 C3 -4.25 7 8 5 6 C9 10 1e-07 300 1e-07 300 C1e-07 300 0.1 2 0.1 2 Z");
+    EXPECT_EQ(paths[0].attributes.at("d"),
+              "M0.1 2 C3 -4.25 7 8 5 6 C9 10 1e-07 300 1e-07 300 C1e-07 300 0.1 2 0.1 2 Z");
     EXPECT_EQ(paths[1].attributes.at("d"), "M1 2 C1 2 3 4 3 4") << "open: no closing edge";
     EXPECT_EQ(paths[2].attributes.at("d"), "M7 7 C7 7 7 7 7 7 Z");
 }
@@ -193,6 +194,7 @@ TEST(Svg, PaintShowsDisplayColoursAndLeavesOutWhatIsNotPainted)
         const char* stroke;
         const char* strokeWidth;  // null: no attribute
         const char* opacityText;  // null: no attribute
+        // clang-format off
     } rows[] = {
         {{true, Color::gray(0.25f), false, Color::rgb(0, 0, 0), 1}, 1, "#bfbfbf", "none", nullptr, nullptr},
         {{true, Color::cmyk(0, 1, 0, 0.5f), false, Color::rgb(0, 0, 0), 1}, 1, "#800080", "none", nullptr, nullptr},
@@ -202,6 +204,7 @@ TEST(Svg, PaintShowsDisplayColoursAndLeavesOutWhatIsNotPainted)
         {{true, Color{ColorKind::Custom, 4, {0, 0, 0, 1}, "Spot"}, true, Color::cmyk(2, 0, 0, 0), 0}, 0, "#000000",
          "#00ffff", "0", "0"},
     };
+    // clang-format on
     for (const Row& row : rows) {
         Document doc;
         Art& art = addPath(doc, {corner(0, 0), corner(1, 1)}, true);
@@ -213,9 +216,11 @@ TEST(Svg, PaintShowsDisplayColoursAndLeavesOutWhatIsNotPainted)
         std::string where = std::string("row with fill ") + row.fill + ", stroke " + row.stroke;
         EXPECT_EQ(a.at("fill"), row.fill) << where;
         EXPECT_EQ(a.at("stroke"), row.stroke) << where;
-        EXPECT_EQ(a.count("stroke-width") ? a.at("stroke-width") : "(none)", row.strokeWidth ? row.strokeWidth : "(none)")
+        EXPECT_EQ(a.count("stroke-width") ? a.at("stroke-width") : "(none)",
+                  row.strokeWidth ? row.strokeWidth : "(none)")
             << where;
-        EXPECT_EQ(a.count("opacity") ? a.at("opacity") : "(none)", row.opacityText ? row.opacityText : "(none)") << where;
+        EXPECT_EQ(a.count("opacity") ? a.at("opacity") : "(none)", row.opacityText ? row.opacityText : "(none)")
+            << where;
     }
 }
 

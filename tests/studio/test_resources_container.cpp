@@ -67,6 +67,7 @@ TEST(ResourceSection, IsTheCompiledResFileAndIsNotMapped)
 TEST(ResFile, ListsEveryResourceByTypeNameAndLanguage)
 {
     const auto file = studio::loader::ResourceFile::parse(builtRsrc());
+    // clang-format off
     const std::vector<std::pair<studio::loader::ResourceName, std::uint16_t>> expected = {
         {"PIPL", 16000},
         {studio::loader::rt::kDialog, 16050},
@@ -77,6 +78,7 @@ TEST(ResFile, ListsEveryResourceByTypeNameAndLanguage)
         {studio::loader::rt::kString, 1001},  // ids 16000 to 16015
         {studio::loader::rt::kString, 1004},  // ids 16048 to 16063
     };
+    // clang-format on
     for (const auto& [type, name] : expected) {
         EXPECT_NE(file.find(type, name, 1033), nullptr) << type.toString() << " " << name;
     }
@@ -95,13 +97,14 @@ TEST(ResFile, RefusesMalformedFilesWithAReason)
     Bytes longHeader = valid;
     longHeader[32 + 4] += 4;
     Bytes dataPastEnd = valid;
-    dataPastEnd[32] = 0xF0;   // data size of the PIPL entry
+    dataPastEnd[32] = 0xF0;  // data size of the PIPL entry
     Bytes unterminatedType = makeRes({});
     put32(unterminatedType, 0);
     put32(unterminatedType, 12);
     put16(unterminatedType, 'A');
     put16(unterminatedType, 'B');
 
+    // clang-format off
     const std::pair<Bytes, std::string> cases[] = {
         {Bytes{}, "empty"},
         {noEmptyEntry, "does not begin with the empty resource entry"},
@@ -112,6 +115,7 @@ TEST(ResFile, RefusesMalformedFilesWithAReason)
         {makeRes({{"PIPL", std::uint16_t{1}, 1033, {}}, {"pipl", std::uint16_t{1}, 1033, {}}}), "appears twice"},
         {unterminatedType, "type: truncated"},
     };
+    // clang-format on
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE("case " + std::to_string(i) + ": " + cases[i].second);
         expectFormatError([&] { studio::loader::ResourceFile::parse(cases[i].first); }, cases[i].second);
@@ -147,16 +151,17 @@ TEST(ElfFile, RefusesMalformedFilesWithAReason)
     Bytes bigEndian = valid;
     bigEndian[5] = 2;
     Bytes tableOff = valid;
-    tableOff[40 + 5] = 0x10;   // section header offset far past the end
+    tableOff[40 + 5] = 0x10;  // section header offset far past the end
     Bytes countHigh = valid;
-    countHigh[60] = 200;       // more section headers than the file holds
+    countHigh[60] = 200;  // more section headers than the file holds
     Bytes sectionPastEnd = valid;
     sectionPastEnd[valid.size() - 3 * 64 + 64 + 32 + 1] = 0x10;  // .rsrc size
     Bytes namesIndex = valid;
     namesIndex[62] = 9;
     Bytes nameOffset = valid;
-    nameOffset[valid.size() - 2 * 64 + 2] = 0x10;                // .rsrc's name offset
+    nameOffset[valid.size() - 2 * 64 + 2] = 0x10;  // .rsrc's name offset
 
+    // clang-format off
     const std::pair<Bytes, std::string> cases[] = {
         {Bytes{'h', 'e', 'l', 'l', 'o'}, "not an ELF file"},
         {Bytes{0x7F, 'E'}, "not an ELF file"},
@@ -170,6 +175,7 @@ TEST(ElfFile, RefusesMalformedFilesWithAReason)
         {namesIndex, "section name table index 9 is out of range"},
         {nameOffset, "section 1 name offset"},
     };
+    // clang-format on
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE("case " + std::to_string(i) + ": " + cases[i].second);
         expectFormatError([&] { studio::loader::ElfFile::parse(cases[i].first); }, cases[i].second);
@@ -182,11 +188,12 @@ TEST(ElfFile, EveryTruncationOfTheBuiltPluginIsRefused)
     // The section header table is at the end, so any cut loses part of it;
     // step through the file to keep the test quick.
     for (std::size_t length = 0; length < library.size(); length += 97) {
-        EXPECT_THROW(studio::loader::ElfFile::parse(Bytes(library.begin(), library.begin() + static_cast<std::ptrdiff_t>(length))),
+        EXPECT_THROW(studio::loader::ElfFile::parse(
+                         Bytes(library.begin(), library.begin() + static_cast<std::ptrdiff_t>(length))),
                      FormatError)
             << "cut to " << length;
     }
 }
 
-} // namespace
+}  // namespace
 }  // namespace focara_test

@@ -76,6 +76,7 @@ TEST(PluginLibrary, RefusesWhatIsNotALoadablePluginNamingFileAndFault)
     using namespace std::string_view_literals;
     const Bytes pipl = makePipl(validPiplEntries());
     const Bytes res = makeRes({{"PIPL", std::uint16_t{16000}, 1033, pipl}});
+    // clang-format off
     const Refusal refusals[] = {
         {"missing file", [](const TempDir& d) { return d.path() / "absent.aip"; }, "no such file"},
         {"directory", [](const TempDir& d) { return d.path(); }, "not a regular file"},
@@ -115,6 +116,7 @@ TEST(PluginLibrary, RefusesWhatIsNotALoadablePluginNamingFileAndFault)
         {"resources fine, code not loadable",
          [&](const TempDir& d) { return d.write("fake.aip", makeElf({{".rsrc", res}})); }, "cannot load"},
     };
+    // clang-format on
     for (const auto& refusal : refusals) {
         SCOPED_TRACE(refusal.name);
         const TempDir dir;
@@ -130,5 +132,5 @@ TEST(PluginLibrary, RefusesWhatIsNotALoadablePluginNamingFileAndFault)
     }
 }
 
-} // namespace
+}  // namespace
 }  // namespace focara_test

@@ -12,10 +12,12 @@ TEST(RandomSource, SplitMix64MatchesTheKnownDraws)
     struct Row {
         uint64_t seed;
         double first[3];
+        // clang-format off
     } rows[] = {
         {0, {0.8833107948303223, 0.4315279722213745, 0.02643376588821411}},
         {42, {0.7415648698806763, 0.1599103808403015, 0.27860110998153687}},
     };
+    // clang-format on
     for (const Row& row : rows) {
         RandomSource r(row.seed);
         for (double expected : row.first) EXPECT_EQ(double(r.next()), expected) << "seed " << row.seed;

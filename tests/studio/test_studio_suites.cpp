@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "plugin/suites/SuitePointers.h"
-#include "tests/support/PluginFixture.h"
 #include "studio/suites/BasicSuite.h"
+#include "tests/support/PluginFixture.h"
 
 using focara_test::PluginFixture;
 

@@ -1,20 +1,20 @@
 // focara studio's HTTP API, in process: a server on an ephemeral loopback
 // port with the built plug-in, driven by httplib::Client as the page drives it.
 #include <arpa/inet.h>
-#include <sys/wait.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <nlohmann/json.hpp>
 #include <thread>
 
 #include "studio/io/DocumentJson.h"
-#include "tests/support/TempDir.h"
 #include "studio/web/RequestQueue.h"
 #include "studio/web/StudioServer.h"
+#include "tests/support/TempDir.h"
 
 using nlohmann::json;
 using studio::web::StudioOptions;

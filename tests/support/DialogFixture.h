@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "sdk/FocaraParams.h"
-#include "studio/session/ScriptedDriver.h"
 #include "studio/session/PluginRunner.h"
+#include "studio/session/ScriptedDriver.h"
 
 extern "C" SPErr PluginMain(const char* caller, const char* selector, void* message);
 
@@ -52,10 +52,7 @@ protected:
     Step act(const std::string& actions);
     void actNow(studio::Dialog& dialog, const std::string& actions);
 
-    static FocaraParams& recordOf(studio::Dialog& dialog)
-    {
-        return *static_cast<FocaraParams*>(dialog.userData);
-    }
+    static FocaraParams& recordOf(studio::Dialog& dialog) { return *static_cast<FocaraParams*>(dialog.userData); }
     static studio::DialogItem& itemOf(studio::Dialog& dialog, int32_t id);
     size_t artCount() const { return host.document().artCount(); }
     // The record the plug-in's first run starts from (defaults, view centre).

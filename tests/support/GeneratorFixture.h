@@ -8,8 +8,8 @@
 #include <cmath>
 
 #include "plugin/generator/Generator.h"
-#include "plugin/suites/SuitePointers.h"
 #include "plugin/params/ParamRecord.h"
+#include "plugin/suites/SuitePointers.h"
 #include "tests/support/PluginFixture.h"
 
 constexpr AIErr kFaultCode = AI_FOURCC('T', 'E', 'S', 'T');

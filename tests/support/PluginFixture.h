@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "plugin/suites/SuitePointers.h"
-#include "studio/suites/BasicSuite.h"
 #include "studio/host/Host.h"
+#include "studio/suites/BasicSuite.h"
 
 namespace focara_test {
 

@@ -10,15 +10,9 @@
 
 namespace focara_test {
 
-std::filesystem::path builtPluginPath()
-{
-    return FOCARA_PLUGIN_PATH;
-}
+std::filesystem::path builtPluginPath() { return FOCARA_PLUGIN_PATH; }
 
-std::filesystem::path builtResPath()
-{
-    return FOCARA_PLUGIN_RES;
-}
+std::filesystem::path builtResPath() { return FOCARA_PLUGIN_RES; }
 
 Bytes readFileBytes(const std::filesystem::path& path)
 {
@@ -112,11 +106,11 @@ void putEntry(Bytes& out, const ResEntry& entry)
     putName(header, entry.type);
     putName(header, entry.name);
     pad(header, 4);
-    put32(header, 0);       // data version
-    put16(header, 0x30);    // memory flags
+    put32(header, 0);     // data version
+    put16(header, 0x30);  // memory flags
     put16(header, entry.language);
-    put32(header, 0);       // version
-    put32(header, 0);       // characteristics
+    put32(header, 0);  // version
+    put32(header, 0);  // characteristics
     put32(out, static_cast<std::uint32_t>(entry.data.size()));
     put32(out, static_cast<std::uint32_t>(header.size() + 8));
     out.insert(out.end(), header.begin(), header.end());
@@ -124,12 +118,9 @@ void putEntry(Bytes& out, const ResEntry& entry)
     pad(out, 4);
 }
 
-} // namespace
+}  // namespace
 
-void putText(Bytes& out, std::string_view characters)
-{
-    out.insert(out.end(), characters.begin(), characters.end());
-}
+void putText(Bytes& out, std::string_view characters) { out.insert(out.end(), characters.begin(), characters.end()); }
 
 Bytes makeElf(const std::vector<std::pair<std::string, Bytes>>& sections, std::uint16_t type)
 {
@@ -146,7 +137,7 @@ Bytes makeElf(const std::vector<std::pair<std::string, Bytes>>& sections, std::u
     names.push_back(0);
 
     Bytes out(64, 0);
-    std::vector<std::pair<std::uint64_t, std::uint64_t>> placed; // offset, size
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> placed;  // offset, size
     for (const auto& [name, data] : sections) {
         placed.emplace_back(out.size(), data.size());
         out.insert(out.end(), data.begin(), data.end());
@@ -156,8 +147,7 @@ Bytes makeElf(const std::vector<std::pair<std::string, Bytes>>& sections, std::u
     pad(out, 8);
     const std::uint64_t tableOffset = out.size();
 
-    const auto sectionHeader = [&](std::uint32_t name, std::uint32_t shType, std::uint64_t offset,
-                                   std::uint64_t size) {
+    const auto sectionHeader = [&](std::uint32_t name, std::uint32_t shType, std::uint64_t offset, std::uint64_t size) {
         put32(out, name);
         put32(out, shType);
         put64(out, 0);  // flags
@@ -176,14 +166,15 @@ Bytes makeElf(const std::vector<std::pair<std::string, Bytes>>& sections, std::u
     sectionHeader(namesName, 3, namesOffset, names.size());
 
     Bytes header;
-    putText(header, "\x7F" "ELF");
+    putText(header, "\x7F"
+                    "ELF");
     header.insert(header.end(), {2, 1, 1, 0});  // 64-bit, little-endian, version 1, System V
     header.resize(16, 0);
     put16(header, type);
     put16(header, 62);  // x86-64
     put32(header, 1);
-    put64(header, 0);   // entry
-    put64(header, 0);   // program headers
+    put64(header, 0);  // entry
+    put64(header, 0);  // program headers
     put64(header, tableOffset);
     put32(header, 0);   // flags
     put16(header, 64);  // header size
@@ -213,10 +204,7 @@ Bytes word(std::uint32_t value)
     return out;
 }
 
-Bytes text(std::string_view characters)
-{
-    return Bytes(characters.begin(), characters.end());
-}
+Bytes text(std::string_view characters) { return Bytes(characters.begin(), characters.end()); }
 
 Bytes makePipl(const std::vector<PiplEntry>& properties)
 {

@@ -31,11 +31,10 @@ inline ::testing::AssertionResult ColorsNear(const char* actualText, const char*
                                              const studio::Color& actual, const studio::Color& expected)
 {
     bool same = actual.kind == expected.kind && actual.count == expected.count && actual.name == expected.name;
-    for (size_t i = 0; same && i < actual.count; i++)
-        same = std::fabs(actual.values[i] - expected.values[i]) <= 1e-6f;
+    for (size_t i = 0; same && i < actual.count; i++) same = std::fabs(actual.values[i] - expected.values[i]) <= 1e-6f;
     if (same) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << actualText << " is " << Describe(actual) << ", " << expectedText
-                                         << " is " << Describe(expected);
+    return ::testing::AssertionFailure() << actualText << " is " << Describe(actual) << ", " << expectedText << " is "
+                                         << Describe(expected);
 }
 
 inline studio::Color Pattern() { return {studio::ColorKind::Pattern, 0, {}, "Stripes"}; }
@@ -70,7 +69,8 @@ protected:
         ASSERT_EQ(sAIArt->NewArt(kPathArt, kPlaceAboveAll, nullptr, &path), kNoErr);
         studio::Art& a = art(path);
         a.closed = true;
-        for (AIRealPoint p : {AIRealPoint{100, 100}, AIRealPoint{200, 100}, AIRealPoint{200, 140}, AIRealPoint{100, 140}})
+        for (AIRealPoint p :
+             {AIRealPoint{100, 100}, AIRealPoint{200, 100}, AIRealPoint{200, 140}, AIRealPoint{100, 140}})
             a.segments.push_back({p, p, p, true});
         line = {.record = &record,
                 .path = path,
