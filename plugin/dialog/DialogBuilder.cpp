@@ -45,17 +45,17 @@ ASErr CreateDialogItem(ADMDialogRef dialog, const DialogItemRow* row, FocaraPara
     if (!item) return kBadParameterErr;
     if (row->text) sADMItem->SetText(item, row->text);
 
-    const FocaraParamField* field = ParamFieldAtOffset(row->field);
+    const FocaraParamField* field = FocaraParamFieldAt(row->field);
     switch (row->value) {
     case kValueInt:
         SetItemRange(item, row);
-        sADMItem->SetIntValue(item, *ParamIntAt(record, field));
+        sADMItem->SetIntValue(item, *FocaraParamIntWord(record, field));
         break;
     case kValueReal:
         SetItemRange(item, row);
-        sADMItem->SetFloatValue(item, *ParamRealAt(record, field));
+        sADMItem->SetFloatValue(item, *FocaraParamRealWord(record, field));
         break;
-    case kValueFlag: sADMItem->SetBooleanValue(item, *ParamIntAt(record, field) != 0); break;
+    case kValueFlag: sADMItem->SetBooleanValue(item, *FocaraParamIntWord(record, field) != 0); break;
     case kValuePopup:  // filled later
     case kValueNone: break;
     }
@@ -85,7 +85,7 @@ ASErr FillPopup(ADMDialogRef dialog, const DialogPopupList* popup, FocaraParams*
         sADMEntry->SetID(entry, index);
     }
     // A field outside the list selects nothing.
-    ADMEntryRef chosen = sADMList->IndexEntry(list, *ParamIntAt(record, ParamFieldAtOffset(row->field)));
+    ADMEntryRef chosen = sADMList->IndexEntry(list, *FocaraParamIntWord(record, FocaraParamFieldAt(row->field)));
     if (chosen) sADMEntry->Select(chosen, true);
     return kNoErr;
 }

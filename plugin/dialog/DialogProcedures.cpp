@@ -64,15 +64,15 @@ void ReadDialogIntoRecord(ADMDialogRef dialog, FocaraParams* record)
         if (!CopiesIntoRecord(&row)) continue;
         ADMItemRef item = sADMDialog->GetItem(dialog, row.id);
         if (!item) continue;
-        const FocaraParamField* field = ParamFieldAtOffset(row.field);
+        const FocaraParamField* field = FocaraParamFieldAt(row.field);
         switch (row.value) {
-        case kValueInt: *ParamIntAt(record, field) = sADMItem->GetIntValue(item); break;
-        case kValueReal: *ParamRealAt(record, field) = sADMItem->GetFloatValue(item); break;
-        case kValueFlag: *ParamIntAt(record, field) = sADMItem->GetBooleanValue(item) ? 1 : 0; break;
+        case kValueInt: *FocaraParamIntWord(record, field) = sADMItem->GetIntValue(item); break;
+        case kValueReal: *FocaraParamRealWord(record, field) = sADMItem->GetFloatValue(item); break;
+        case kValueFlag: *FocaraParamIntWord(record, field) = sADMItem->GetBooleanValue(item) ? 1 : 0; break;
         case kValuePopup: {
             // A popup with no active entry leaves its field alone.
             ADMEntryRef active = sADMList->GetActiveEntry(sADMItem->GetList(item));
-            if (active) *ParamIntAt(record, field) = sADMEntry->GetID(active);
+            if (active) *FocaraParamIntWord(record, field) = sADMEntry->GetID(active);
             break;
         }
         case kValueNone: break;
@@ -83,8 +83,9 @@ void ReadDialogIntoRecord(ADMDialogRef dialog, FocaraParams* record)
 void EnableDependentItems(ADMDialogRef dialog, FocaraParams* record)
 {
     for (const DependentItems& dependent : kDependentItems) {
-        const FocaraParamField* field = ParamFieldAtOffset(dependent.field);
-        bool on = field->type == kParamReal ? *ParamRealAt(record, field) != 0 : *ParamIntAt(record, field) != 0;
+        const FocaraParamField* field = FocaraParamFieldAt(dependent.field);
+        bool on = field->type == kParamReal ? *FocaraParamRealWord(record, field) != 0
+                                            : *FocaraParamIntWord(record, field) != 0;
         for (int32_t id : dependent.items) {
             if (!id) break;
             sADMItem->Enable(sADMDialog->GetItem(dialog, id), on);
@@ -190,17 +191,17 @@ AIBoolean PickTrackProc(ADMItemRef item, ADMTrackerRef tracker)
     int32_t button = sADMItem->GetID(item);
     for (const PickEffect& effect : kPickEffects) {
         if (effect.button != button) continue;
-        const FocaraParamField* field = ParamFieldAtOffset(effect.field);
+        const FocaraParamField* field = FocaraParamFieldAt(effect.field);
         double value = PickValue(effect.source, picked, record);
         if (field->type == kParamReal)
-            *ParamRealAt(record, field) = static_cast<AIReal>(value);
+            *FocaraParamRealWord(record, field) = static_cast<AIReal>(value);
         else
-            *ParamIntAt(record, field) = TruncatedToInt(value);
+            *FocaraParamIntWord(record, field) = TruncatedToInt(value);
         ADMItemRef shown = sADMDialog->GetItem(dialog, effect.item);
         if (field->type == kParamReal)
-            sADMItem->SetFloatValue(shown, *ParamRealAt(record, field));
+            sADMItem->SetFloatValue(shown, *FocaraParamRealWord(record, field));
         else
-            sADMItem->SetIntValue(shown, *ParamIntAt(record, field));
+            sADMItem->SetIntValue(shown, *FocaraParamIntWord(record, field));
     }
     // The transfer reads the items back, so the record holds what they show.
     RefreshPage(dialog, record->currentPage);
@@ -213,13 +214,13 @@ void WriteRecordToDialog(ADMDialogRef dialog, FocaraParams* record)
         if (!CopiesIntoRecord(&row)) continue;
         ADMItemRef item = sADMDialog->GetItem(dialog, row.id);
         if (!item) continue;
-        const FocaraParamField* field = ParamFieldAtOffset(row.field);
+        const FocaraParamField* field = FocaraParamFieldAt(row.field);
         switch (row.value) {
-        case kValueInt: sADMItem->SetIntValue(item, *ParamIntAt(record, field)); break;
-        case kValueReal: sADMItem->SetFloatValue(item, *ParamRealAt(record, field)); break;
-        case kValueFlag: sADMItem->SetBooleanValue(item, *ParamIntAt(record, field) != 0); break;
+        case kValueInt: sADMItem->SetIntValue(item, *FocaraParamIntWord(record, field)); break;
+        case kValueReal: sADMItem->SetFloatValue(item, *FocaraParamRealWord(record, field)); break;
+        case kValueFlag: sADMItem->SetBooleanValue(item, *FocaraParamIntWord(record, field) != 0); break;
         case kValuePopup: {
-            ADMEntryRef entry = sADMList->IndexEntry(sADMItem->GetList(item), *ParamIntAt(record, field));
+            ADMEntryRef entry = sADMList->IndexEntry(sADMItem->GetList(item), *FocaraParamIntWord(record, field));
             if (entry) sADMEntry->Select(entry, true);
             break;
         }

@@ -134,7 +134,7 @@ void TumbleProc(ADMItemRef item, ADMNotifierRef notifier)
 
     const AIRealPoint unused = {0, 0};  // none of the reset fields defaults to the view centre
     for (const char* name : kTumbleResets)
-        if (const FocaraParamField* field = FindParamField(name)) WriteParamDefault(record, field, unused);
+        if (const FocaraParamField* field = FocaraParamFieldNamed(name)) FocaraSetParamDefault(record, field, unused);
     DrawTumble(record);
     record->previewDrawn = 0;
 

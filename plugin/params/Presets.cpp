@@ -59,7 +59,7 @@ const char* PresetText(int32_t id)
 void WritePresetDefaults(FocaraParams* record, AIRealPoint viewCenter)
 {
     for (const FocaraParamField& field : kFocaraParamFields)
-        if (!KeptByPreset(&field)) WriteParamDefault(record, &field, viewCenter);
+        if (!KeptByPreset(&field)) FocaraSetParamDefault(record, &field, viewCenter);
 }
 
 AIErr ApplyPresetRow(FocaraParams* record, int32_t id)
@@ -67,9 +67,9 @@ AIErr ApplyPresetRow(FocaraParams* record, int32_t id)
     if (id < 1 || id >= kPresetCount) return kNoErr;
     for (const PresetChange& change : kPresets[id].changes) {
         if (!change.field) break;
-        const FocaraParamField* field = FindParamField(change.field);
+        const FocaraParamField* field = FocaraParamFieldNamed(change.field);
         if (!field) return kBadParameterErr;
-        WriteParamValue(record, field, change.value);
+        FocaraSetParamValue(record, field, change.value);
     }
     return kNoErr;
 }

@@ -23,8 +23,7 @@ int32_t pageButton(int32_t page) { return kFirstPageButton + page - 1; }
 const FocaraParamField& fieldOf(const std::string& assignment)
 {
     std::string name = assignment.substr(0, assignment.find('='));
-    for (const FocaraParamField& field : kFocaraParamFields)
-        if (name == field.name) return field;
+    if (const FocaraParamField* field = FocaraParamFieldNamed(name.c_str())) return *field;
     throw InputError("--set " + assignment + ": unknown field \"" + name + "\"");  // setRecordField said so first
 }
 
@@ -38,15 +37,9 @@ ScriptAction generated(const std::string& text, const std::string& option)
 
 std::string valueText(const FocaraParams& record, const FocaraParamField& field)
 {
-    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&record) + field.offset;
-    if (field.type == kParamReal) {
-        float value;
-        std::memcpy(&value, bytes, sizeof value);
-        return numberText(value);
-    }
-    int32_t value;
-    std::memcpy(&value, bytes, sizeof value);
-    return std::to_string(value);
+    double value = FocaraParamValue(&record, &field);
+    if (field.type == kParamReal) return numberText(static_cast<float>(value));
+    return std::to_string(static_cast<int32_t>(value));
 }
 
 // Run state that every dialog changes, not what a preset sets.

@@ -31,26 +31,12 @@ void toLittleEndianWords(unsigned char* bytes)
 
 int32_t intAt(const FocaraParams& record, const FocaraParamField& field)
 {
-    int32_t value;
-    std::memcpy(&value, reinterpret_cast<const unsigned char*>(&record) + field.offset, sizeof value);
-    return value;
+    return static_cast<int32_t>(FocaraParamValue(&record, &field));
 }
 
 float realAt(const FocaraParams& record, const FocaraParamField& field)
 {
-    float value;
-    std::memcpy(&value, reinterpret_cast<const unsigned char*>(&record) + field.offset, sizeof value);
-    return value;
-}
-
-void storeInt(FocaraParams& record, const FocaraParamField& field, int32_t value)
-{
-    std::memcpy(reinterpret_cast<unsigned char*>(&record) + field.offset, &value, sizeof value);
-}
-
-void storeReal(FocaraParams& record, const FocaraParamField& field, float value)
-{
-    std::memcpy(reinterpret_cast<unsigned char*>(&record) + field.offset, &value, sizeof value);
+    return static_cast<float>(FocaraParamValue(&record, &field));
 }
 
 std::string rangeText(const FocaraParamField& field)
@@ -83,13 +69,6 @@ std::string valueText(const FocaraParams& record, const FocaraParamField& field)
     return numberText(value);
 }
 
-const FocaraParamField* findField(std::string_view name)
-{
-    for (const FocaraParamField& field : kFocaraParamFields)
-        if (name == field.name) return &field;
-    return nullptr;
-}
-
 }  // namespace
 
 RecordBytes recordToBytes(const FocaraParams& record)
@@ -113,7 +92,7 @@ void validateRecord(const FocaraParams& record)
 {
     for (const FocaraParamField& field : kFocaraParamFields) {
         if (!isChecked(field)) continue;
-        double value = field.type == kParamReal ? double(realAt(record, field)) : double(intAt(record, field));
+        double value = FocaraParamValue(&record, &field);
         if (!inRange(field, value))
             throw InputError(std::string(field.name) + " is " + valueText(record, field) + ", expected " +
                              rangeText(field));
@@ -155,7 +134,7 @@ void setRecordField(FocaraParams& record, std::string_view assignment)
     if (eq == std::string_view::npos) throw InputError(prefix + "expected FIELD=VALUE");
     std::string_view name = assignment.substr(0, eq);
     std::string_view text = assignment.substr(eq + 1);
-    const FocaraParamField* field = findField(name);
+    const FocaraParamField* field = FocaraParamFieldNamed(std::string(name).c_str());
     if (!field) throw InputError(prefix + "unknown field \"" + std::string(name) + "\"");
     if (field->type == kParamReserved) throw InputError(prefix + "a reserved word, which cannot be set");
 
@@ -170,7 +149,7 @@ void setRecordField(FocaraParams& record, std::string_view assignment)
             throw InputError(prefix + "out of range; expected " + rangeText(*field));
         if (!std::isfinite(value)) throw InputError(prefix + "not a finite number; expected " + rangeText(*field));
         if (!inRange(*field, value)) throw InputError(prefix + "out of range; expected " + rangeText(*field));
-        storeReal(record, *field, static_cast<float>(value));
+        FocaraSetParamValue(&record, field, value);
     } else {
         int64_t value = 0;
         auto [end, ec] = std::from_chars(first, last, value);
@@ -178,7 +157,7 @@ void setRecordField(FocaraParams& record, std::string_view assignment)
             throw InputError(prefix + "expected " + rangeText(*field));
         if (ec == std::errc::result_out_of_range || !inRange(*field, double(value)))
             throw InputError(prefix + "out of range; expected " + rangeText(*field));
-        storeInt(record, *field, static_cast<int32_t>(value));
+        FocaraSetParamValue(&record, field, static_cast<double>(value));
     }
 }
 

@@ -82,8 +82,8 @@ TEST(ParamFields, TableCoversEveryWordInStoredOrder)
         expectedOffset += 4;
     }
     EXPECT_EQ(expectedOffset, kFocaraParamsSize);
-    EXPECT_EQ(FindParamField("midpointCreate")->offset, 388);
-    EXPECT_EQ(FindParamField("noSuchField"), nullptr);
+    EXPECT_EQ(FocaraParamFieldNamed("midpointCreate")->offset, 388);
+    EXPECT_EQ(FocaraParamFieldNamed("noSuchField"), nullptr);
 }
 
 }  // namespace

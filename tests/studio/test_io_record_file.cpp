@@ -78,12 +78,12 @@ TEST_F(RecordFile, ValidationChecksEveryRangeButTheUnsetWords)
     // clang-format on
     for (const Row& row : rows) {
         FocaraParams record = defaults();
-        const FocaraParamField* field = FindParamField(row.field);
+        const FocaraParamField* field = FocaraParamFieldNamed(row.field);
         ASSERT_NE(field, nullptr) << row.field;
         if (field->type == kParamReal)
-            *ParamRealAt(&record, field) = static_cast<float>(row.value);
+            *FocaraParamRealWord(&record, field) = static_cast<float>(row.value);
         else
-            *ParamIntAt(&record, field) = static_cast<int32_t>(row.value);
+            *FocaraParamIntWord(&record, field) = static_cast<int32_t>(row.value);
         std::string message = messageOf([&] { validateRecord(record); });
         if (row.accepted) {
             EXPECT_EQ(message, "(accepted)") << row.field << " = " << row.value;
@@ -181,9 +181,9 @@ TEST_F(RecordFile, SetParsesValuesStrictlyByFieldType)
         std::string message = messageOf([&] { setRecordField(record, row.assignment); });
         if (row.field) {
             EXPECT_EQ(message, "(accepted)") << row.assignment;
-            const FocaraParamField* field = FindParamField(row.field);
-            double stored =
-                field->type == kParamReal ? double(*ParamRealAt(&record, field)) : *ParamIntAt(&record, field);
+            const FocaraParamField* field = FocaraParamFieldNamed(row.field);
+            double stored = field->type == kParamReal ? double(*FocaraParamRealWord(&record, field))
+                                                      : *FocaraParamIntWord(&record, field);
             EXPECT_EQ(stored, row.stored) << row.assignment;
         } else {
             EXPECT_EQ(message.rfind(std::string(row.assignment) + ": ", 0), 0u)
