@@ -1,15 +1,14 @@
 // The focara command, run as a program in a fresh folder: what it writes,
 // what it says, and that bad input leaves one line, status 2 and no file.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <nlohmann/json.hpp>
 
 #include "plugin/params/ParamRecord.h"
 #include "studio/io/DocumentJson.h"
 #include "studio/io/RecordFile.h"
+#include "tests/support/FocaraCommand.h"
 #include "tests/support/PluginFixture.h"
 #include "tests/support/TempDir.h"
 
@@ -20,47 +19,11 @@ using nlohmann::json;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string shellQuote(const std::string& text)
-{
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
+using Outcome = focara_test::CommandRun;
 
 class Cli : public focara_test::PluginFixture {
 protected:
-    void SetUp() override
-    {
-#ifndef FOCARA_CLI_PATH
-        GTEST_SKIP() << "the focara binary's path was not given to the tests";
-#endif
-    }
-
-    // Runs focara in dir; its output streams go to a folder of their own so
-    // that dir holds only what the command wrote.
-    Outcome focara(const std::vector<std::string>& args)
-    {
-#ifdef FOCARA_CLI_PATH
-        std::string command = "cd " + shellQuote(dir.path().string()) + " && " + shellQuote(FOCARA_CLI_PATH);
-        for (const std::string& a : args) command += " " + shellQuote(a);
-        command += " >" + shellQuote((logs / "out").string()) + " 2>" + shellQuote((logs / "err").string());
-        int raw = std::system(command.c_str());
-        Outcome run;
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = readText(logs / "out");
-        run.err = readText(logs / "err");
-        return run;
-#else
-        (void)args;
-        return {};
-#endif
-    }
+    Outcome focara(const std::vector<std::string>& args) { return focara_test::runFocara(dir.path(), args); }
 
     std::string recordBytes(const FocaraParams& record)
     {

@@ -1,12 +1,11 @@
 // `focara render` driving the dialog (--preset, --set, --ui, --ui-file) and
 // `focara presets`, run as a program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <nlohmann/json.hpp>
 
+#include "tests/support/FocaraCommand.h"
 #include "tests/support/TempDir.h"
 
 using focara_test::readText;
@@ -16,29 +15,11 @@ using nlohmann::json;
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quote(const std::string& text)
-{
-    std::string q = "'";
-    for (char c : text) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using Result = focara_test::CommandRun;
 
 class DialogCli : public ::testing::Test {
 protected:
-    Result focara(const std::vector<std::string>& args)
-    {
-        std::string command = "cd " + quote(dir.path().string()) + " && " + quote(FOCARA_CLI_PATH);
-        for (const std::string& a : args) command += " " + quote(a);
-        command += " >" + quote((logs / "out").string()) + " 2>" + quote((logs / "err").string());
-        int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readText(logs / "out"), readText(logs / "err")};
-    }
+    Result focara(const std::vector<std::string>& args) { return focara_test::runFocara(dir.path(), args); }
 
     json record(const std::string& file) { return json::parse(focara({"params", "show", file}).out); }
 

@@ -1,9 +1,7 @@
 // The render command's picture outputs and its current-style options: colours
 // as typed, PNG and PDF files written whole, bad options refused with one line.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <set>
@@ -12,6 +10,7 @@
 #include <vector>
 
 #include "studio/document/ColorText.h"
+#include "tests/support/FocaraCommand.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -71,38 +70,15 @@ struct Outcome {
 
 class RenderCommand : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-#ifndef FOCARA_CLI_PATH
-        GTEST_SKIP() << "the focara binary's path was not given to the tests";
-#endif
-    }
-
-    static std::string quote(const std::string& text)
-    {
-        std::string quoted = "'";
-        for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        return quoted + "'";
-    }
-
     Outcome render(const std::vector<std::string>& args)
     {
-        Outcome run;
-#ifdef FOCARA_CLI_PATH
-        std::string command = "cd " + quote(dir.path().string()) + " && " + quote(FOCARA_CLI_PATH) + " render --seed 5";
-        for (const std::string& a : args) command += " " + quote(a);
-        command += " 2>" + quote((logs / "err").string());
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.err = focara_test::readText(logs / "err");
-#else
-        (void)args;
-#endif
-        return run;
+        std::vector<std::string> full{"render", "--seed", "5"};
+        full.insert(full.end(), args.begin(), args.end());
+        focara_test::CommandRun run = focara_test::runFocara(dir.path(), full);
+        return {run.status, run.err};
     }
 
     focara_test::TempDir dir;
-    focara_test::TempDir logs;
 };
 
 TEST_F(RenderCommand, WritesPngAndPdfWholeAndNothingElse)

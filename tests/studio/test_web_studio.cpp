@@ -5,7 +5,6 @@
 #include <httplib.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <nlohmann/json.hpp>
@@ -14,6 +13,7 @@
 #include "studio/io/DocumentJson.h"
 #include "studio/web/RequestQueue.h"
 #include "studio/web/StudioServer.h"
+#include "tests/support/FocaraCommand.h"
 #include "tests/support/TempDir.h"
 
 using nlohmann::json;
@@ -449,22 +449,14 @@ TEST(StudioPort, ATakenPortIsRefusedWithOneLineNamingIt)
 
 TEST(StudioPort, TheCommandSaysOneLineAndEndsWithStatus2WhenThePortIsTaken)
 {
-#ifndef FOCARA_CLI_PATH
-    GTEST_SKIP() << "the focara binary's path was not given to the tests";
-#else
     StudioServer first(options());
     int port = first.bind(0);
-    focara_test::TempDir logs;
-    std::string command = std::string(FOCARA_CLI_PATH) + " studio --port " + std::to_string(port) + " >" +
-                          (logs.path() / "out").string() + " 2>" + (logs.path() / "err").string();
-    int raw = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(raw));
-    EXPECT_EQ(WEXITSTATUS(raw), 2);
-    std::string err = focara_test::readText(logs.path() / "err");
-    EXPECT_EQ(err, "--port " + std::to_string(port) + ": 127.0.0.1:" + std::to_string(port) +
-                       " is taken by another program; choose another port with --port P\n");
-    EXPECT_EQ(focara_test::readText(logs.path() / "out"), "");
-#endif
+    focara_test::TempDir dir;
+    focara_test::CommandRun run = focara_test::runFocara(dir.path(), {"studio", "--port", std::to_string(port)});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "--port " + std::to_string(port) + ": 127.0.0.1:" + std::to_string(port) +
+                           " is taken by another program; choose another port with --port P\n");
+    EXPECT_EQ(run.out, "");
 }
 
 TEST(StudioSecurity, RequestsFromOtherSitesAreRefused)
