@@ -13,6 +13,7 @@
 #include "studio/io/AtomicFile.h"
 #include "studio/io/CairoWriter.h"
 #include "studio/io/DocumentJson.h"
+#include "studio/io/ParamsJson.h"
 #include "studio/io/RecordFile.h"
 #include "studio/io/SvgWriter.h"
 #include "studio/session/FilterRun.h"
@@ -86,11 +87,6 @@ void applySets(FocaraParams& record, const std::vector<std::string>& sets)
     }
 }
 
-std::string_view bytesOf(const RecordBytes& bytes)
-{
-    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
-}
-
 std::filesystem::path pluginPath(const std::optional<std::filesystem::path>& plugin)
 {
     return plugin ? *plugin : defaultPluginPath();
@@ -149,7 +145,7 @@ void render(const RenderOptions& options)
     setCurrentStyle(document.currentStyle, options);
     if (format == OutputFormat::Png) pngPixelSize(document.page, options.dpi);  // refuses a page too large to draw
     std::optional<FocaraParams> stored;
-    if (options.params) stored = readRecordFile(*options.params);
+    if (options.params) stored = readParamsFile(*options.params, defaultRecord(document));
     uint64_t seed = options.seed ? *options.seed : seedFromClock();
 
     Host host(std::move(document), seed);
@@ -181,20 +177,23 @@ void render(const RenderOptions& options)
     record = *session.runner().record();
 
     output.write(outputBytes(format, host.document(), seed, options.dpi));
-    if (savedRecord) savedRecord->write(bytesOf(recordToBytes(record)));
+    if (savedRecord) savedRecord->write(paramsFileBytes(*options.saveParams, record));
     if (savedRecord) savedRecord->commit();
     output.commit();
     std::cerr << "seed: " << seed << '\n';
 }
 
-void showParams(const std::filesystem::path& file) { std::cout << recordToJson(readRecordFile(file)); }
+void showParams(const std::filesystem::path& file)
+{
+    std::cout << recordToJson(readParamsFile(file, defaultRecord(Document::makeDefault())));
+}
 
 void makeParams(const MakeParamsOptions& options)
 {
     Document document = loadDocument(options.doc);
     FocaraParams record = defaultRecord(document);
     applySets(record, options.sets);
-    writeFileAtomically(options.output, bytesOf(recordToBytes(record)));
+    writeFileAtomically(options.output, paramsFileBytes(options.output, record));
 }
 
 void presets(const std::optional<std::filesystem::path>& plugin)

@@ -26,9 +26,13 @@ int main(int argc, char** argv)
     CLI::App* renderCommand = app.add_subcommand("render", "Run the filter on a document and write the result.");
     renderCommand->add_option("--doc", doc, "Document to draw into (JSON); default: the built-in document")
         ->type_name("DOC.json");
-    renderCommand->add_option("--params", params, "Parameter record to start from; default: the plug-in's defaults")
+    renderCommand
+        ->add_option("--params", params,
+                     "Parameter file to start from (.rec, or .json of fields by name); default: the plug-in's defaults")
         ->type_name("REC.rec");
-    renderCommand->add_option("--save-params", saveParams, "Store the record as it stands after the run")
+    renderCommand
+        ->add_option("--save-params", saveParams,
+                     "Store the record as it stands after the run (.rec, or .json of fields by name)")
         ->type_name("REC.rec");
     renderCommand->add_option("--seed", seed, "Seed of the host's random numbers; default: from the clock")
         ->type_name("N");
@@ -73,17 +77,20 @@ int main(int argc, char** argv)
 
     MakeParamsOptions make;
     std::string showFile, makeDoc, makeOutput;
-    CLI::App* paramsCommand = app.add_subcommand("params", "Show or make parameter records (.rec files).");
+    CLI::App* paramsCommand =
+        app.add_subcommand("params", "Show or make parameter files (.rec records, or .json fields by name).");
     paramsCommand->require_subcommand(1);
     CLI::App* showCommand = paramsCommand->add_subcommand("show", "Print a record's fields by name as JSON.");
-    showCommand->add_option("record", showFile, "Record file")->type_name("REC.rec")->required();
+    showCommand->add_option("file", showFile, "Parameter file")->type_name("REC.rec|PARAMS.json")->required();
     CLI::App* makeCommand = paramsCommand->add_subcommand("make", "Write the default record plus changes.");
     makeCommand->add_option("--doc", makeDoc, "Document whose view centre is the default zoom centre")
         ->type_name("DOC.json");
     makeCommand->add_option("--set", make.sets, "Change one record field (repeatable)")
         ->type_name("FIELD=VALUE")
         ->allow_extra_args(false);
-    makeCommand->add_option("-o,--output", makeOutput, "Record file to write")->type_name("REC.rec")->required();
+    makeCommand->add_option("-o,--output", makeOutput, "Parameter file to write")
+        ->type_name("REC.rec|PARAMS.json")
+        ->required();
 
     std::string presetsPlugin;
     CLI::App* presetsCommand =

@@ -39,16 +39,6 @@ float realAt(const FocaraParams& record, const FocaraParamField& field)
     return static_cast<float>(FocaraParamValue(&record, &field));
 }
 
-std::string rangeText(const FocaraParamField& field)
-{
-    if (field.type == kParamFlag) return "0 or 1";
-    if (field.type == kParamInt)
-        return "an integer from " + std::to_string(static_cast<int64_t>(field.minimum)) + " to " +
-               std::to_string(static_cast<int64_t>(field.maximum));
-    return "a number from " + numberText(static_cast<float>(field.minimum)) + " to " +
-           numberText(static_cast<float>(field.maximum));
-}
-
 // finalRun is never defaulted and every run sets it, so a stored value means nothing.
 bool isChecked(const FocaraParamField& field)
 {
@@ -70,6 +60,16 @@ std::string valueText(const FocaraParams& record, const FocaraParamField& field)
 }
 
 }  // namespace
+
+std::string fieldRangeText(const FocaraParamField& field)
+{
+    if (field.type == kParamFlag) return "0 or 1";
+    if (field.type == kParamInt)
+        return "an integer from " + std::to_string(static_cast<int64_t>(field.minimum)) + " to " +
+               std::to_string(static_cast<int64_t>(field.maximum));
+    return "a number from " + numberText(static_cast<float>(field.minimum)) + " to " +
+           numberText(static_cast<float>(field.maximum));
+}
 
 RecordBytes recordToBytes(const FocaraParams& record)
 {
@@ -95,7 +95,7 @@ void validateRecord(const FocaraParams& record)
         double value = FocaraParamValue(&record, &field);
         if (!inRange(field, value))
             throw InputError(std::string(field.name) + " is " + valueText(record, field) + ", expected " +
-                             rangeText(field));
+                             fieldRangeText(field));
     }
 }
 
@@ -144,19 +144,19 @@ void setRecordField(FocaraParams& record, std::string_view assignment)
         double value = 0;
         auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
         if (text.empty() || ec == std::errc::invalid_argument || end != last)
-            throw InputError(prefix + "expected " + rangeText(*field));
+            throw InputError(prefix + "expected " + fieldRangeText(*field));
         if (ec == std::errc::result_out_of_range)
-            throw InputError(prefix + "out of range; expected " + rangeText(*field));
-        if (!std::isfinite(value)) throw InputError(prefix + "not a finite number; expected " + rangeText(*field));
-        if (!inRange(*field, value)) throw InputError(prefix + "out of range; expected " + rangeText(*field));
+            throw InputError(prefix + "out of range; expected " + fieldRangeText(*field));
+        if (!std::isfinite(value)) throw InputError(prefix + "not a finite number; expected " + fieldRangeText(*field));
+        if (!inRange(*field, value)) throw InputError(prefix + "out of range; expected " + fieldRangeText(*field));
         FocaraSetParamValue(&record, field, value);
     } else {
         int64_t value = 0;
         auto [end, ec] = std::from_chars(first, last, value);
         if (text.empty() || ec == std::errc::invalid_argument || end != last)
-            throw InputError(prefix + "expected " + rangeText(*field));
+            throw InputError(prefix + "expected " + fieldRangeText(*field));
         if (ec == std::errc::result_out_of_range || !inRange(*field, double(value)))
-            throw InputError(prefix + "out of range; expected " + rangeText(*field));
+            throw InputError(prefix + "out of range; expected " + fieldRangeText(*field));
         FocaraSetParamValue(&record, field, static_cast<double>(value));
     }
 }

@@ -23,6 +23,9 @@ FocaraParams recordFromBytes(const RecordBytes& bytes);
 // InputError naming the first bad field and its range.
 void validateRecord(const FocaraParams& record);
 
+// What a field accepts, in words: "0 or 1", "an integer from 1 to 300", "a number from 0 to 2000".
+std::string fieldRangeText(const FocaraParamField& field);
+
 // Reads and validates a record file; throws InputError naming the file.
 FocaraParams readRecordFile(const std::filesystem::path& file);
 void writeRecordFile(const std::filesystem::path& file, const FocaraParams& record);
