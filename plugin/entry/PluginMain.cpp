@@ -42,8 +42,8 @@ SPErr Dispatch(const MessageHandler (&table)[N], const SPBasicSuite* basic, cons
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) SPErr PluginMain(const char* caller, const char* selector,
-                                                                   void* message)
+extern "C" __attribute__((visibility("default"))) SPErr SPAPI PluginMain(const char* caller, const char* selector,
+                                                                         void* message)
 {
     SPMessageData* data = static_cast<SPMessageData*>(message);
     const SPBasicSuite* basic = data->basic;
