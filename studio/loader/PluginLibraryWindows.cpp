@@ -164,7 +164,9 @@ PluginResources PluginResources::read(const std::filesystem::path& libraryPath)
     const ModuleHandle module(
         LoadLibraryExW(absolute.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
     if (!module) {
-        throw LoadError(path + ": not a Windows DLL: " + systemMessage(GetLastError()));
+        const DWORD error = GetLastError();
+        throw LoadError(path + ": not a Windows DLL" +
+                        (error == ERROR_BAD_EXE_FORMAT ? std::string() : ": " + systemMessage(error)));
     }
     try {
         return decode(ResourceFile::fromResources(readResources(module.get(), path)));
@@ -182,7 +184,12 @@ PluginLibrary::PluginLibrary(const std::filesystem::path& path) : path_(path), r
     const std::filesystem::path absolute = std::filesystem::absolute(path);
     handle_.reset(LoadLibraryW(absolute.c_str()));
     if (!handle_) {
-        throw LoadError(path.string() + ": cannot load: " + systemMessage(GetLastError()));
+        const DWORD error = GetLastError();
+        throw LoadError(
+            path.string() + ": cannot load: " +
+            (error == ERROR_BAD_EXE_FORMAT
+                 ? "not a DLL for this processor (focara.exe and the plug-in must both be 32-bit or both 64-bit)"
+                 : systemMessage(error)));
     }
     const std::string& name = resources_.pipl().entryPoint;
     FARPROC symbol = GetProcAddress(static_cast<HMODULE>(handle_.get()), name.c_str());

@@ -40,6 +40,18 @@ for shape in $(seq 0 54); do
   cases+=("shape-$shape|--seed $((100 + shape)) --set shapeStyle=$shape")
 done
 
+# What only the Windows build does: its loader's refusals and the parts it
+# leaves out. Each: a name, focara.exe's arguments, the exit status and a
+# piece of the one line on stderr.
+refusals=(
+  "no-file|info --plugin missing.aip|2|missing.aip: no such file"
+  "not-a-dll|info --plugin runs.bat|2|runs.bat: not a Windows DLL"
+  "no-pipl|info --plugin focara.exe|2|focara.exe: no PIPL resource: not a plug-in"
+  "32-bit|about --plugin Vexo_Zoom32.aip|2|Vexo_Zoom32.aip: cannot load: not a DLL for this processor"
+  "png|render --seed 1 -o out\\lines.png|2|PNG output is not in this build"
+  "studio|studio|2|focara studio is not in this build"
+)
+
 rm -rf "$work/linux" "$work/windows"
 mkdir -p "$work/linux" "$work/windows"
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
@@ -55,10 +67,16 @@ export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml
     echo "focara.exe $command > out\\$command.out 2> out\\$command.err"
     echo "echo %ERRORLEVEL% > out\\$command.rc"
   done
+  for entry in "${refusals[@]}"; do
+    IFS='|' read -r name args _ <<<"$entry"
+    echo "focara.exe $args > refused\\$name.out 2> refused\\$name.err"
+    echo "echo %ERRORLEVEL% > refused\\$name.rc"
+  done
 } | sed 's/$/\r/' >"$work/windows/runs.bat"
 # focara.exe finds the plug-in beside itself: both are copied next to the batch.
 cp "$windows_bin/focara.exe" "$windows_bin/Vexo_Zoom.aip" "$work/windows/"
-mkdir -p "$work/windows/out"
+[[ -f $windows_bin/../../i686/bin/Vexo_Zoom.aip ]] && cp "$windows_bin/../../i686/bin/Vexo_Zoom.aip" "$work/windows/Vexo_Zoom32.aip"
+mkdir -p "$work/windows/out" "$work/windows/refused"
 (cd "$work/windows" && "$wine" cmd /c runs.bat) >"$work/wine.log" 2>&1 || true
 
 # The same commands on Linux.
@@ -104,8 +122,20 @@ if [[ ! -f out/defaults.json || -f out/cancel.json ]]; then
   echo "the Linux runs did not write what they should"
   failures=$((failures + 1))
 fi
+for entry in "${refusals[@]}"; do
+  IFS='|' read -r name args status message <<<"$entry"
+  [[ $name == 32-bit && ! -f $work/windows/Vexo_Zoom32.aip ]] && continue
+  got_status=$(tr -d '\r ' <"$work/windows/refused/$name.rc")
+  got=$(tr -d '\r' <"$work/windows/refused/$name.err")
+  if [[ $got_status != "$status" || $got != *"$message"* || $(wc -l <"$work/windows/refused/$name.err") != 1 ]]; then
+    echo "focara.exe $args: status $got_status, stderr: $got; expected status $status and one line with: $message"
+    failures=$((failures + 1))
+  fi
+done
+[[ -f $work/windows/out/lines.png ]] && { echo "focara.exe wrote a PNG it refused"; failures=$((failures + 1)); }
 if ((failures > 0)); then
   echo "$failures of $compared outputs differ; Wine's log: $work/wine.log"
   exit 1
 fi
-echo "${#cases[@]} renders, info and about: focara.exe under Wine wrote what Linux focara wrote ($compared files)"
+echo "${#cases[@]} renders, info and about: focara.exe under Wine wrote what Linux focara wrote ($compared files);"
+echo "${#refusals[@]} refusals of focara.exe as expected"
