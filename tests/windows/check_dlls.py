@@ -128,7 +128,7 @@ def check(dll, machine, linux_res):
 
 
 def main(argv):
-    if len(argv) != 4:
+    if len(argv) < 3:
         print(__doc__, file=sys.stderr)
         return 2
     try:
