@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the Windows focara.exe under Wine on a set of cases and compares what
-# it writes with the Linux focara's output for the same commands: the JSON
-# byte for byte, the exit status, and stderr and stdout up to line ends
-# (Windows text output ends lines with CR LF).
+# it writes with the Linux focara's output for the same commands: the files
+# (JSON, SVG, records) byte for byte, the exit status, and stderr and stdout
+# up to line ends (Windows text output ends lines with CR LF).
 #
 #   wine_runs.sh LINUX_FOCARA WINDOWS_BIN_DIR WORK_DIR
 #
@@ -39,6 +39,16 @@ cases=(
 for shape in $(seq 0 54); do
   cases+=("shape-$shape|--seed $((100 + shape)) --set shapeStyle=$shape")
 done
+# Other commands, in order (a later one may read what an earlier one wrote);
+# each: a name and focara's arguments, paths written with "/".
+commands=(
+  "info|info"
+  "about|about"
+  "presets|presets"
+  "params-make|params make --set lineCount=77 --set zoomSets=2 -o out/made.rec"
+  "params-show|params show out/made.rec"
+  "params-render|render --seed 9 --params out/made.rec --save-params out/saved.rec -o out/params.svg"
+)
 
 # What only the Windows build does: its loader's refusals and the parts it
 # leaves out. Each: a name, focara.exe's arguments, the exit status and a
@@ -63,9 +73,11 @@ export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml
     echo "focara.exe render ${entry#*|} -o out\\$name.json > out\\$name.out 2> out\\$name.err"
     echo "echo %ERRORLEVEL% > out\\$name.rc"
   done
-  for command in info about; do
-    echo "focara.exe $command > out\\$command.out 2> out\\$command.err"
-    echo "echo %ERRORLEVEL% > out\\$command.rc"
+  for entry in "${commands[@]}"; do
+    name=${entry%%|*}
+    args=${entry#*|}
+    echo "focara.exe ${args//\//\\} > out\\$name.out 2> out\\$name.err"
+    echo "echo %ERRORLEVEL% > out\\$name.rc"
   done
   for entry in "${refusals[@]}"; do
     IFS='|' read -r name args _ <<<"$entry"
@@ -89,20 +101,22 @@ for entry in "${cases[@]}"; do
   "$linux_focara" render "${args[@]}" -o "out/$name.json" >"out/$name.out" 2>"out/$name.err" || status=$?
   echo "$status" >"out/$name.rc"
 done
-for command in info about; do
+for entry in "${commands[@]}"; do
+  name=${entry%%|*}
+  read -ra args <<<"${entry#*|}"
   status=0
-  "$linux_focara" "$command" >"out/$command.out" 2>"out/$command.err" || status=$?
-  echo "$status" >"out/$command.rc"
+  "$linux_focara" "${args[@]}" >"out/$name.out" 2>"out/$name.err" || status=$?
+  echo "$status" >"out/$name.rc"
 done
 
-# Text is compared without CR and without trailing blanks; info's first line
+# Files are compared byte for byte; text is compared without CR and without trailing blanks; info's first line
 # names the library file, which differs by nature.
 text() { sed -e 's/\r$//' -e 's/ *$//' -e 's/^library: .*/library: (path)/' "$1"; }
 failures=0
 compared=0
 for file in out/*; do
   other="$work/windows/$file"
-  if [[ $file == *.json ]]; then
+  if [[ $file == *.json || $file == *.svg || $file == *.rec ]]; then
     if [[ ! -f $other ]] || ! cmp -s "$file" "$other"; then
       echo "differs: $file (Linux: $work/linux/$file, Windows: $other)"
       failures=$((failures + 1))
@@ -137,5 +151,5 @@ if ((failures > 0)); then
   echo "$failures of $compared outputs differ; Wine's log: $work/wine.log"
   exit 1
 fi
-echo "${#cases[@]} renders, info and about: focara.exe under Wine wrote what Linux focara wrote ($compared files);"
+echo "${#cases[@]} renders and ${#commands[@]} other commands: focara.exe under Wine wrote what Linux focara wrote ($compared files);"
 echo "${#refusals[@]} refusals of focara.exe as expected"
