@@ -19,6 +19,9 @@ cmake --build "$BUILD_DIR" -j "$JOBS"
 if grep -q '^FOCARA_WINDOWS_TESTS:BOOL=ON' "$BUILD_DIR/CMakeCache.txt" &&
   command -v x86_64-w64-mingw32-g++-posix >/dev/null && command -v i686-w64-mingw32-g++-posix >/dev/null; then
   ./scripts/build-windows.sh
+elif grep -q '^FOCARA_WINDOWS_TESTS:BOOL=ON' "$BUILD_DIR/CMakeCache.txt"; then
+  echo "test.sh: the MinGW-w64 cross compilers are missing, so the Windows checks are skipped" \
+    "(./scripts/install-deps.sh installs them)" >&2
 fi
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS" --timeout 300
 
