@@ -24,11 +24,11 @@ enum {
 #define kAIArtSuiteVersion 9
 typedef struct AIArtSuite {
     /* A new, empty object of type at paintOrder relative to prep. kBadParameterErr. */
-    AIErr (*NewArt)(int16_t type, int16_t paintOrder, AIArtHandle prep, AIArtHandle* newArt);
+    AIErr(SPAPI* NewArt)(int16_t type, int16_t paintOrder, AIArtHandle prep, AIArtHandle* newArt);
     /* A copy of art (segments, style, opacity, graphic style) at paintOrder relative to prep. */
-    AIErr (*DuplicateArt)(AIArtHandle art, int16_t paintOrder, AIArtHandle prep, AIArtHandle* newArt);
+    AIErr(SPAPI* DuplicateArt)(AIArtHandle art, int16_t paintOrder, AIArtHandle prep, AIArtHandle* newArt);
     /* Tight geometric bounds without the stroke; (0,0,0,0) for an empty path. */
-    AIErr (*GetArtBounds)(AIArtHandle art, AIRealRect* bounds);
+    AIErr(SPAPI* GetArtBounds)(AIArtHandle art, AIRealRect* bounds);
 } AIArtSuite;
 
 /* One anchor of a path. The edge to the next anchor is the cubic through
@@ -43,16 +43,16 @@ typedef struct AIPathSegment {
 #define kAIPathSuite "AI Path Suite"
 #define kAIPathSuiteVersion 4
 typedef struct AIPathSuite {
-    AIErr (*GetPathSegmentCount)(AIArtHandle path, int16_t* count);
+    AIErr(SPAPI* GetPathSegmentCount)(AIArtHandle path, int16_t* count);
     /* Grows with copies of the last segment (or zeros) or cuts the path to count. kBadParameterErr. */
-    AIErr (*SetPathSegmentCount)(AIArtHandle path, int16_t count);
+    AIErr(SPAPI* SetPathSegmentCount)(AIArtHandle path, int16_t count);
     /* Reads count segments from segNumber. kBadParameterErr when the range leaves the path. */
-    AIErr (*GetPathSegments)(AIArtHandle path, int16_t segNumber, int16_t count, AIPathSegment* segments);
+    AIErr(SPAPI* GetPathSegments)(AIArtHandle path, int16_t segNumber, int16_t count, AIPathSegment* segments);
     /* Writes count segments from segNumber; writing past the end grows the path.
        kBadParameterErr when segNumber lies beyond the end, kTooManySegmentsErr past 32767. */
-    AIErr (*SetPathSegments)(AIArtHandle path, int16_t segNumber, int16_t count, const AIPathSegment* segments);
-    AIErr (*GetPathClosed)(AIArtHandle path, AIBoolean* closed);
-    AIErr (*SetPathClosed)(AIArtHandle path, AIBoolean closed);
+    AIErr(SPAPI* SetPathSegments)(AIArtHandle path, int16_t segNumber, int16_t count, const AIPathSegment* segments);
+    AIErr(SPAPI* GetPathClosed)(AIArtHandle path, AIBoolean* closed);
+    AIErr(SPAPI* SetPathClosed)(AIArtHandle path, AIBoolean closed);
 } AIPathSuite;
 
 /* Colour kinds, as the host tags them. The plug-in changes only gray, four- and three-colour. */
@@ -101,17 +101,17 @@ typedef struct AIPathStyle {
 #define kAIPathStyleSuite "AI Path Style Suite"
 #define kAIPathStyleSuiteVersion 5
 typedef struct AIPathStyleSuite {
-    AIErr (*GetPathStyle)(AIArtHandle path, AIPathStyle* style);
+    AIErr(SPAPI* GetPathStyle)(AIArtHandle path, AIPathStyle* style);
     /* kBadParameterErr for an unknown colour kind or named colour. */
-    AIErr (*SetPathStyle)(AIArtHandle path, const AIPathStyle* style);
+    AIErr(SPAPI* SetPathStyle)(AIArtHandle path, const AIPathStyle* style);
 } AIPathStyleSuite;
 
 #define kAIBlendStyleSuite "AI Blend Style Suite"
 #define kAIBlendStyleSuiteVersion 2
 typedef struct AIBlendStyleSuite {
-    AIErr (*GetOpacity)(AIArtHandle art, AIReal* opacity);
+    AIErr(SPAPI* GetOpacity)(AIArtHandle art, AIReal* opacity);
     /* opacity in 0..1; other values are clamped. */
-    AIErr (*SetOpacity)(AIArtHandle art, AIReal opacity);
+    AIErr(SPAPI* SetOpacity)(AIArtHandle art, AIReal opacity);
 } AIBlendStyleSuite;
 
 enum { kTransformObjects = 1 };
@@ -120,7 +120,7 @@ enum { kTransformObjects = 1 };
 #define kAITransformArtSuiteVersion 1
 typedef struct AITransformArtSuite {
     /* Applies matrix to every anchor and handle. lineScale scales the stroke width. */
-    AIErr (*TransformArt)(AIArtHandle art, const AIRealMatrix* matrix, AIReal lineScale, int32_t flags);
+    AIErr(SPAPI* TransformArt)(AIArtHandle art, const AIRealMatrix* matrix, AIReal lineScale, int32_t flags);
 } AITransformArtSuite;
 
 /* Acquired by the plug-in with the others but never called. */

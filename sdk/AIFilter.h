@@ -18,9 +18,9 @@ typedef struct PlatformAddFilterData {
 #define kAIFilterSuiteVersion 2
 typedef struct AIFilterSuite {
     /* Registers a filter named name under data's category and title. kBadParameterErr. */
-    AIErr (*AddFilter)(SPPluginRef self, const char* name, const PlatformAddFilterData* data, int32_t options,
-                       AIFilterHandle* filter);
-    AIErr (*GetFilterMenuItem)(AIFilterHandle filter, AIMenuItemHandle* menuItem);
+    AIErr(SPAPI* AddFilter)(SPPluginRef self, const char* name, const PlatformAddFilterData* data, int32_t options,
+                            AIFilterHandle* filter);
+    AIErr(SPAPI* GetFilterMenuItem)(AIFilterHandle filter, AIMenuItemHandle* menuItem);
 } AIFilterSuite;
 
 enum { kAutoEnableMenuItemAction = 1 };
@@ -29,9 +29,9 @@ enum { kAutoEnableMenuItemAction = 1 };
 #define kAIMenuSuiteVersion 7
 typedef struct AIMenuSuite {
     /* Lets the host enable or disable the item by itself, by the given conditions. */
-    AIErr (*UpdateMenuItemAutomatically)(AIMenuItemHandle menuItem, int32_t action, int32_t ifObjectIsInArtwork,
-                                         int32_t ifObjectIsNotInArtwork, int32_t ifObjectIsSelected,
-                                         int32_t ifObjectIsNotSelected, int32_t ifIsTrue, int32_t ifIsNotTrue);
+    AIErr(SPAPI* UpdateMenuItemAutomatically)(AIMenuItemHandle menuItem, int32_t action, int32_t ifObjectIsInArtwork,
+                                              int32_t ifObjectIsNotInArtwork, int32_t ifObjectIsSelected,
+                                              int32_t ifObjectIsNotSelected, int32_t ifIsTrue, int32_t ifIsNotTrue);
 } AIMenuSuite;
 
 #ifdef __cplusplus

@@ -12,30 +12,30 @@ extern "C" {
 #define kAIRealMathSuite "AI Real Math Suite"
 #define kAIRealMathSuiteVersion 1
 typedef struct AIRealMathSuite {
-    AIReal (*DegreeToRadian)(AIReal degree);
-    AIReal (*RadianToDegree)(AIReal radian);
+    AIReal(SPAPI* DegreeToRadian)(AIReal degree);
+    AIReal(SPAPI* RadianToDegree)(AIReal radian);
     /* a / b. */
-    AIReal (*AIRealDiv)(AIReal a, AIReal b);
+    AIReal(SPAPI* AIRealDiv)(AIReal a, AIReal b);
     /* Distance between two points. */
-    AIReal (*AIRealPointLength)(const AIRealPoint* a, const AIRealPoint* b);
+    AIReal(SPAPI* AIRealPointLength)(const AIRealPoint* a, const AIRealPoint* b);
     /* Angle of the line from a to b, radians, counter-clockwise from +x. */
-    AIReal (*AIRealPointAngle)(const AIRealPoint* a, const AIRealPoint* b);
+    AIReal(SPAPI* AIRealPointAngle)(const AIRealPoint* a, const AIRealPoint* b);
     /* result = p + t * (q - p). */
-    void (*AIRealPointInterpolate)(const AIRealPoint* q, const AIRealPoint* p, AIReal t, AIRealPoint* result);
+    void(SPAPI* AIRealPointInterpolate)(const AIRealPoint* q, const AIRealPoint* p, AIReal t, AIRealPoint* result);
     /* Sets m to a translation. */
-    void (*AIRealMatrixSetTranslate)(AIRealMatrix* m, AIReal tx, AIReal ty);
+    void(SPAPI* AIRealMatrixSetTranslate)(AIRealMatrix* m, AIReal tx, AIReal ty);
     /* The concatenations append: the new operation applies after what m does. */
-    void (*AIRealMatrixConcatRotate)(AIRealMatrix* m, AIReal angle);
-    void (*AIRealMatrixConcatScale)(AIRealMatrix* m, AIReal sx, AIReal sy);
-    void (*AIRealMatrixConcatTranslate)(AIRealMatrix* m, AIReal tx, AIReal ty);
-    void (*AIRealMatrixXformPoint)(const AIRealMatrix* m, const AIRealPoint* p, AIRealPoint* result);
+    void(SPAPI* AIRealMatrixConcatRotate)(AIRealMatrix* m, AIReal angle);
+    void(SPAPI* AIRealMatrixConcatScale)(AIRealMatrix* m, AIReal sx, AIReal sy);
+    void(SPAPI* AIRealMatrixConcatTranslate)(AIRealMatrix* m, AIReal tx, AIReal ty);
+    void(SPAPI* AIRealMatrixXformPoint)(const AIRealMatrix* m, const AIRealPoint* p, AIRealPoint* result);
 } AIRealMathSuite;
 
 #define kAIRandomSuite "AI Random Suite"
 #define kAIRandomSuiteVersion 3
 typedef struct AIRandomSuite {
     /* A uniform number in [0, 1). The plug-in never seeds the source. */
-    AIReal (*FloatRnd)(void);
+    AIReal(SPAPI* FloatRnd)(void);
 } AIRandomSuite;
 
 /* Length-prefixed text: one count byte, then at most 255 characters. */
@@ -43,9 +43,9 @@ typedef struct AIRandomSuite {
 #define kAIUserSuiteVersion 5
 typedef struct AIUserSuite {
     /* Parses a length-prefixed number. kBadParameterErr when it is not one. */
-    AIErr (*IUStringToReal)(const unsigned char* text, AIReal* value);
+    AIErr(SPAPI* IUStringToReal)(const unsigned char* text, AIReal* value);
     /* Writes value with precision decimals as length-prefixed text into a 256-byte buffer. */
-    AIErr (*IURealToString)(AIReal value, int16_t precision, unsigned char* text);
+    AIErr(SPAPI* IURealToString)(AIReal value, int16_t precision, unsigned char* text);
 } AIUserSuite;
 
 #ifdef __cplusplus

@@ -10,6 +10,15 @@
 extern "C" {
 #endif
 
+/* Every function of the interface, the entry point and the suites' both, uses
+   the C calling convention. 32-bit Windows compilers can be told to default
+   to another, so there it is written out; elsewhere there is only one. */
+#if defined(_WIN32) && !defined(_WIN64)
+#define SPAPI __cdecl
+#else
+#define SPAPI
+#endif
+
 typedef int32_t ASErr; /* every host call returns one: 0 for success */
 typedef ASErr AIErr;
 typedef ASErr SPErr;

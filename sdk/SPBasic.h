@@ -12,21 +12,21 @@ extern "C" {
 
 typedef struct SPBasicSuite {
     /* Non-zero when the two zero-terminated strings are equal. */
-    AIBoolean (*IsEqual)(const char* token1, const char* token2);
+    AIBoolean(SPAPI* IsEqual)(const char* token1, const char* token2);
     /* Fills *suite with the table of the named suite at that version.
        kSPSuiteNotFoundError for an unknown name or version. */
-    SPErr (*AcquireSuite)(const char* name, int32_t version, const void** suite);
+    SPErr(SPAPI* AcquireSuite)(const char* name, int32_t version, const void** suite);
     /* Gives back one acquisition. kSPSuiteNotFoundError if the suite is not held. */
-    SPErr (*ReleaseSuite)(const char* name, int32_t version);
+    SPErr(SPAPI* ReleaseSuite)(const char* name, int32_t version);
 } SPBasicSuite;
 
 #define kSPBlocksSuite "SP Blocks Suite"
 #define kSPBlocksSuiteVersion 2
 typedef struct SPBlocksSuite {
     /* A block of size bytes, tagged with debugName for leak reports. kOutOfMemoryErr. */
-    SPErr (*AllocateBlock)(size_t size, const char* debugName, void** block);
+    SPErr(SPAPI* AllocateBlock)(size_t size, const char* debugName, void** block);
     /* Frees a block from AllocateBlock. kBadParameterErr for an unknown block. */
-    SPErr (*FreeBlock)(void* block);
+    SPErr(SPAPI* FreeBlock)(void* block);
 } SPBlocksSuite;
 
 /* Acquired by the plug-in with the others but never called. */
@@ -46,12 +46,12 @@ typedef struct SPPluginsSuite {
 #define kAIMdMemorySuiteVersion 1
 typedef struct AIMdMemorySuite {
     /* A new relocatable handle of size bytes, contents undefined. kOutOfMemoryErr. */
-    AIErr (*MdMemoryNewHandle)(size_t size, AIMdMemoryHandle* handle);
-    AIErr (*MdMemoryDisposeHandle)(AIMdMemoryHandle handle);
-    AIErr (*MdMemoryGetSize)(AIMdMemoryHandle handle, size_t* size);
+    AIErr(SPAPI* MdMemoryNewHandle)(size_t size, AIMdMemoryHandle* handle);
+    AIErr(SPAPI* MdMemoryDisposeHandle)(AIMdMemoryHandle handle);
+    AIErr(SPAPI* MdMemoryGetSize)(AIMdMemoryHandle handle, size_t* size);
     /* The address of the handle's bytes, valid until the handle is unlocked. */
-    AIErr (*MdMemoryLockHandle)(AIMdMemoryHandle handle, void** block);
-    AIErr (*MdMemoryUnLockHandle)(AIMdMemoryHandle handle);
+    AIErr(SPAPI* MdMemoryLockHandle)(AIMdMemoryHandle handle, void** block);
+    AIErr(SPAPI* MdMemoryUnLockHandle)(AIMdMemoryHandle handle);
 } AIMdMemorySuite;
 
 #ifdef __cplusplus

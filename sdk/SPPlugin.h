@@ -46,7 +46,7 @@ typedef struct AIMenuMessage {
 } AIMenuMessage;
 
 /* The only export of a plug-in library. Returns 0 or an error code. */
-typedef SPErr (*SPPluginMainProc)(const char* caller, const char* selector, void* message);
+typedef SPErr(SPAPI* SPPluginMainProc)(const char* caller, const char* selector, void* message);
 
 #ifdef __cplusplus
 }

@@ -1,4 +1,6 @@
 // The plug-in's only export: every host message arrives here.
+#include <type_traits>
+
 #include "plugin/entry/ErrorReport.h"
 #include "plugin/entry/Handlers.h"
 #include "plugin/suites/SuitePointers.h"
@@ -42,8 +44,8 @@ SPErr Dispatch(const MessageHandler (&table)[N], const SPBasicSuite* basic, cons
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) SPErr PluginMain(const char* caller, const char* selector,
-                                                                   void* message)
+extern "C" __attribute__((visibility("default"))) SPErr SPAPI PluginMain(const char* caller, const char* selector,
+                                                                         void* message)
 {
     SPMessageData* data = static_cast<SPMessageData*>(message);
     const SPBasicSuite* basic = data->basic;
@@ -56,3 +58,7 @@ extern "C" __attribute__((visibility("default"))) SPErr PluginMain(const char* c
     SPErr released = ReleaseSuites(basic);
     return result ? result : released;
 }
+
+// Hosts call the entry point through SPPluginMainProc; on 32-bit Windows the
+// calling convention is part of that type, so a mismatch stops the build.
+static_assert(std::is_same_v<decltype(&PluginMain), SPPluginMainProc>);

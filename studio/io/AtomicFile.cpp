@@ -1,7 +1,13 @@
 #include "studio/io/AtomicFile.h"
 
 #include <fcntl.h>
+#ifdef _WIN32
+#include <io.h>
+#include <process.h>
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <atomic>
 #include <cerrno>
@@ -20,6 +26,40 @@ std::filesystem::path folderOf(const std::filesystem::path& target)
     std::filesystem::path folder = target.parent_path();
     return folder.empty() ? std::filesystem::path(".") : folder;
 }
+
+#ifdef _WIN32
+// Windows: binary mode, or every "\n" written would become "\r\n"; and a
+// rename that replaces an existing target, which rename() refuses to do.
+int openNew(const std::filesystem::path& path)
+{
+    return ::_wopen(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_BINARY, 0666);
+}
+int syncFile(int fd) { return ::_commit(fd); }
+void removeFile(const std::filesystem::path& path) { ::_wunlink(path.c_str()); }
+int replaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
+    switch (GetLastError()) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND: errno = ENOENT; break;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION: errno = EACCES; break;
+    default: errno = EIO; break;
+    }
+    return -1;
+}
+#else
+int openNew(const std::filesystem::path& path)
+{
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+int syncFile(int fd) { return ::fsync(fd); }
+void removeFile(const std::filesystem::path& path) { ::unlink(path.c_str()); }
+int replaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    return ::rename(from.c_str(), to.c_str());
+}
+#endif
 }  // namespace
 
 AtomicFile::AtomicFile(std::filesystem::path target) : target_(std::move(target))
@@ -34,7 +74,7 @@ AtomicFile::AtomicFile(std::filesystem::path target) : target_(std::move(target)
         std::string name = "." + target_.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
                            std::to_string(gTemporaryCounter++);
         std::filesystem::path candidate = folderOf(target_) / name;
-        fd_ = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd_ = openNew(candidate);
         if (fd_ >= 0) {
             temporary_ = std::move(candidate);
             return;
@@ -53,7 +93,7 @@ void AtomicFile::discard() noexcept
 {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
-    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+    if (!temporary_.empty()) removeFile(temporary_);
     temporary_.clear();
 }
 
@@ -80,11 +120,11 @@ void AtomicFile::write(std::string_view bytes)
 void AtomicFile::commit()
 {
     if (fd_ < 0 || committed_) throw std::logic_error("AtomicFile: commit twice or after failure");
-    if (::fsync(fd_) != 0) fail("cannot write");
+    if (syncFile(fd_) != 0) fail("cannot write");
     int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) fail("cannot write");
-    if (::rename(temporary_.c_str(), target_.c_str()) != 0) fail("cannot replace");
+    if (replaceFile(temporary_, target_) != 0) fail("cannot replace");
     committed_ = true;
 }
 

@@ -1,6 +1,9 @@
-// A plug-in library as the host sees it: its resources, read from the ELF
-// section .rsrc that carries a .res file, and its code, loaded with dlopen
-// and entered through the function its property list names.
+// A plug-in library as the host sees it: its resources and its code, entered
+// through the function its property list names. Two implementations: an ELF
+// shared library carrying a .res file in its section .rsrc, loaded with dlopen
+// (PluginLibrary.cpp), and a Windows DLL, whose resources and code the Windows
+// API loads (PluginLibraryWindows.cpp). Both hand the resources to the same
+// decoders (PluginResources.cpp).
 #pragma once
 
 #include <cstdint>
@@ -26,12 +29,14 @@ inline constexpr const char* kResourceSection = ".rsrc";
 class PluginResources {
 public:
     // Reads the library file's resources without loading its code.
-    // LoadError, beginning with the path, when the file is missing, not an
-    // ELF shared library, has no .rsrc section, or its resources are
-    // malformed, lack a PIPL or have a PIPL this host cannot load.
+    // LoadError, beginning with the path, when the file is missing, not a
+    // library of this system (or on Linux has no .rsrc section), or its
+    // resources are malformed, lack a PIPL or have a PIPL this host cannot load.
     static PluginResources read(const std::filesystem::path& libraryPath);
     // The same checks on the bytes of a .res file; FormatError.
     static PluginResources parse(std::span<const std::uint8_t> res);
+    // The same checks on resources already read; FormatError.
+    static PluginResources decode(ResourceFile file);
 
     const ResourceFile& file() const noexcept { return file_; }
     const Pipl& pipl() const noexcept { return pipl_; }

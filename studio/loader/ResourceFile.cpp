@@ -135,6 +135,19 @@ ResourceFile ResourceFile::parse(std::span<const std::uint8_t> bytes)
     return file;
 }
 
+ResourceFile ResourceFile::fromResources(std::vector<Resource> resources)
+{
+    std::set<std::tuple<ResourceName, ResourceName, std::uint16_t>> seen;
+    for (const Resource& resource : resources) {
+        if (!seen.emplace(resource.type, resource.name, resource.language).second) {
+            throw FormatError(describe(resource) + " appears twice");
+        }
+    }
+    ResourceFile file;
+    file.resources_ = std::move(resources);
+    return file;
+}
+
 const Resource* ResourceFile::find(const ResourceName& type, const ResourceName& name,
                                    std::uint16_t language) const noexcept
 {

@@ -70,6 +70,9 @@ public:
     // FormatError for anything that is not a complete, well-formed .res file,
     // or that holds one (type, name, language) twice.
     static ResourceFile parse(std::span<const std::uint8_t> bytes);
+    // Resources read some other way (a Windows DLL's resource tree). The
+    // same FormatError for one (type, name, language) twice.
+    static ResourceFile fromResources(std::vector<Resource> resources);
 
     // In file order, without the empty first entry.
     const std::vector<Resource>& resources() const noexcept { return resources_; }

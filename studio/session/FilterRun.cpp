@@ -2,6 +2,7 @@
 
 #include "studio/io/Files.h"
 #include "studio/loader/Errors.h"
+#include "studio/loader/ProgramFile.h"
 #include "studio/session/ResourceInstall.h"
 
 namespace studio {
@@ -21,9 +22,8 @@ studio::loader::PluginLibrary openLibrary(const std::filesystem::path& path)
 
 std::filesystem::path defaultPluginPath()
 {
-    std::error_code ec;
-    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return kPluginFileName;
+    const std::filesystem::path self = studio::loader::runningProgram();
+    if (self.empty()) return kPluginFileName;
     return self.parent_path() / kPluginFileName;
 }
 
