@@ -18,6 +18,12 @@ public:
     void setSequence(std::vector<float> numbers) { sequence_.assign(numbers.begin(), numbers.end()); }
     uint64_t seed() const { return seed_; }
     uint64_t draws() const { return draws_; }
+    // Moves on n numbers without drawing them: SplitMix64's state only adds.
+    void skip(uint64_t n)
+    {
+        state_ += n * 0x9E3779B97F4A7C15ULL;
+        draws_ += n;
+    }
 
 private:
     uint64_t seed_;

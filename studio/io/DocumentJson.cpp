@@ -304,7 +304,7 @@ Document readDocument(const json& root, std::optional<uint64_t>* seed)
     Where top;
     expectObject(root, top,
                  {"format", "version", "page", "colorModel", "view", "currentStyle", "swatches", "graphicStyles",
-                  "seed", "layers"});
+                  "seed", "settings", "layers"});
     Document doc = Document::makeDefault();
 
     if (const json* m = member(root, "format")) {
@@ -368,6 +368,10 @@ Document readDocument(const json& root, std::optional<uint64_t>* seed)
             if (const json* o = member((*m)[i], "opacity")) style.opacity = readInRange(*o, Where{&e, "opacity"}, 0, 1);
             doc.graphicStyles.push_back(std::move(style));
         }
+    }
+    // The settings an output carries are for --from; a document read as input ignores them.
+    if (const json* m = member(root, "settings")) {
+        if (!m->is_object()) refuse(Where{&top, "settings"}, "expected an object, found " + describe(*m));
     }
     if (const json* m = member(root, "seed")) {
         if (!m->is_number_unsigned())
@@ -466,9 +470,9 @@ json parseStrict(std::string_view text)
 
 class Writer {
 public:
-    std::string take() { return std::move(out_); }
+    explicit Writer(const ByteSink& sink) : chunks_(sink), out_(chunks_.text()) {}
 
-    void document(const Document& doc, std::optional<uint64_t> seed)
+    void document(const Document& doc, std::optional<uint64_t> seed, const std::string& settings)
     {
         out_ += "{\n  \"format\": ";
         string(kFormatName);
@@ -504,15 +508,20 @@ public:
             out_ += '}';
         });
         if (seed) out_ += ",\n  \"seed\": " + std::to_string(*seed);
+        if (!settings.empty()) out_ += ",\n  \"settings\": " + settings;
         out_ += ",\n  \"layers\": ";
         list(doc.layers(), "    ", [&](const std::unique_ptr<Layer>& layer) {
             out_ += "{\"name\": ";
             string(layer->name);
             out_ += ", \"art\": ";
-            list(layer->art, "      ", [&](const std::unique_ptr<Art>& art) { path(*art); });
+            list(layer->art, "      ", [&](const std::unique_ptr<Art>& art) {
+                path(*art);
+                chunks_.maybeFlush();
+            });
             out_ += '}';
         });
         out_ += "\n}\n";
+        chunks_.flush();
     }
 
 private:
@@ -607,7 +616,8 @@ private:
         out_ += '}';
     }
 
-    std::string out_;
+    ChunkedOutput chunks_;
+    std::string& out_;
 };
 
 }  // namespace
@@ -617,11 +627,18 @@ Document documentFromJson(std::string_view text, std::optional<uint64_t>* seed)
     return readDocument(parseStrict(text), seed);
 }
 
+void writeDocumentJson(const Document& document, std::optional<uint64_t> seed, const std::string& settings,
+                       const ByteSink& sink)
+{
+    Writer writer(sink);
+    writer.document(document, seed, settings);
+}
+
 std::string documentToJson(const Document& document, std::optional<uint64_t> seed)
 {
-    Writer writer;
-    writer.document(document, seed);
-    return writer.take();
+    std::string text;
+    writeDocumentJson(document, seed, {}, [&](std::string_view bytes) { text += bytes; });
+    return text;
 }
 
 Document readDocumentFile(const std::filesystem::path& file, std::optional<uint64_t>* seed)
