@@ -48,7 +48,8 @@ void checkBackgroundOption(const std::string& text)
     try {
         colorFromText(text);
     } catch (const std::invalid_argument&) {
-        throw InputError("--background " + text + ": expected white, none or a colour: #rrggbb, gray:G or cmyk:C,M,Y,K");
+        throw InputError("--background " + text +
+                         ": expected white, none or a colour: #rrggbb, gray:G or cmyk:C,M,Y,K");
     }
 }
 

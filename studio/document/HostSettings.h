@@ -10,6 +10,8 @@
 
 namespace studio {
 
+inline bool operator==(const Page& a, const Page& b) { return a.width == b.width && a.height == b.height; }
+
 // A rectangle in artwork points (origin at the bottom left of the page, y up).
 struct ClipRect {
     float x = 0;

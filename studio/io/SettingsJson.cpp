@@ -1,5 +1,7 @@
 #include "studio/io/SettingsJson.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <nlohmann/json.hpp>
 
@@ -37,7 +39,17 @@ std::string compactRecord(const FocaraParams& record)
     return out;
 }
 
-std::string jsonString(const std::string& text) { return json(text).dump(-1, ' ', true, json::error_handler_t::replace); }
+std::string shortText(double value)
+{
+    char buffer[32];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string jsonString(const std::string& text)
+{
+    return json(text).dump(-1, ' ', true, json::error_handler_t::replace);
+}
 
 [[noreturn]] void refuse(const std::string& member, const std::string& reason)
 {
@@ -82,8 +94,8 @@ std::optional<std::string> colorTextOf(const json& value, const std::string& whe
 HostSettings hostFromJson(const json& object)
 {
     if (!object.is_object()) refuse("host", "expected an object");
-    static constexpr const char* kMembers[] = {"page",       "clip", "reachEdges", "background",
-                                               "dpi",        "fill", "stroke",     "strokeWidth"};
+    static constexpr const char* kMembers[] = {"page", "clip", "reachEdges", "background",
+                                               "dpi",  "fill", "stroke",     "strokeWidth"};
     for (auto it = object.begin(); it != object.end(); ++it)
         if (std::find(std::begin(kMembers), std::end(kMembers), it.key()) == std::end(kMembers))
             refuse("host." + it.key(), "unknown member");
@@ -92,7 +104,8 @@ HostSettings hostFromJson(const json& object)
         if (!it->is_array() || it->size() != 2) refuse("host.page", "expected [width, height] or null");
         double w = numberOf((*it)[0], "host.page[0]");
         double h = numberOf((*it)[1], "host.page[1]");
-        if (!(w > 0 && h > 0 && w <= 14400 && h <= 14400)) refuse("host.page", "each side must be above 0 and at most 14400");
+        if (!(w > 0 && h > 0 && w <= 14400 && h <= 14400))
+            refuse("host.page", "each side must be above 0 and at most 14400");
         host.page = Page{float(w), float(h)};
     }
     if (auto it = object.find("clip"); it != object.end()) {
@@ -186,8 +199,8 @@ FocaraParams recordFromJson(const json& fields, const FocaraParams& base)
             throw InputError(it.key() + ": expected " + (integral ? "a whole number" : "a number"));
         const double v = value.get<double>();
         if (!std::isfinite(v) || v < field->minimum || v > field->maximum)
-            throw InputError(it.key() + ": " + json(v).dump() + " is out of range; expected " +
-                             json(field->minimum).dump() + " to " + json(field->maximum).dump());
+            throw InputError(it.key() + ": " + shortText(v) + " is out of range; expected " +
+                             shortText(field->minimum) + " to " + shortText(field->maximum));
         FocaraSetParamValue(&record, field, v);
     }
     validateRecord(record);
