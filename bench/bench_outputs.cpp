@@ -41,7 +41,10 @@ BenchHost& largest()
 // Counts the bytes as a file would take them, without keeping them.
 struct CountingSink {
     size_t bytes = 0;
-    studio::ByteSink sink() { return [this](std::string_view b) { bytes += b.size(); }; }
+    studio::ByteSink sink()
+    {
+        return [this](std::string_view b) { bytes += b.size(); };
+    }
 };
 
 void LargestToSvg(benchmark::State& state)

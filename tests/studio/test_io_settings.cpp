@@ -53,7 +53,8 @@ Document pathDocument()
 {
     Document doc;
     Art& art = doc.newPath(kPlaceAboveAll, nullptr);
-    art.segments = {{{0, 0}, {0, 0}, {0, 0}, true}, {{10, 10}, {10, 10}, {10, 10}, true}, {{0, 10}, {0, 10}, {0, 10}, true}};
+    art.segments = {
+        {{0, 0}, {0, 0}, {0, 0}, true}, {{10, 10}, {10, 10}, {10, 10}, true}, {{0, 10}, {0, 10}, {0, 10}, true}};
     art.closed = true;
     return doc;
 }
@@ -82,7 +83,8 @@ TEST(Settings, EveryWriterCarriesThemWhereItsFormatKeepsText)
         {"svg", documentToSvg(doc, options)},
         {"png", documentToPng(doc, options)},
         {"pdf", documentToPdf(doc, options)},
-        {"json", [&] {
+        {"json",
+         [&] {
              std::string text;
              writeDocumentJson(doc, 7, options.settings, [&](std::string_view b) { text += b; });
              return text;
@@ -92,10 +94,10 @@ TEST(Settings, EveryWriterCarriesThemWhereItsFormatKeepsText)
         std::optional<std::string> found = embeddedSettings(row.bytes);
         ASSERT_TRUE(found.has_value()) << row.format;
         expectSame(settingsFromJson(*found, defaults()), sample());
-        EXPECT_FALSE(embeddedSettings(row.format == std::string("svg")    ? documentToSvg(doc)
-                                      : row.format == std::string("png")  ? documentToPng(doc, 72)
-                                      : row.format == std::string("pdf")  ? documentToPdf(doc)
-                                                                          : documentToJson(doc, 7))
+        EXPECT_FALSE(embeddedSettings(row.format == std::string("svg")   ? documentToSvg(doc)
+                                      : row.format == std::string("png") ? documentToPng(doc, 72)
+                                      : row.format == std::string("pdf") ? documentToPdf(doc)
+                                                                         : documentToJson(doc, 7))
                          .has_value())
             << row.format << " without settings";
     }

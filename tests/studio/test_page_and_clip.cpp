@@ -19,16 +19,11 @@ TEST(PageSizes, NamesAndSizesWithUnitsGiveTheirPoints)
         double width;
         double height;
     } rows[] = {
-        {"letter", 612, 792},
-        {"A4", 595.28, 841.89},
-        {"a5", 419.53, 595.28},
+        {"letter", 612, 792},     {"A4", 595.28, 841.89},    {"a5", 419.53, 595.28},
         {"b4", 728.5, 1031.81},  // JIS, 257 x 364 mm
         {"b5", 515.91, 728.5},   // JIS, 182 x 257 mm
-        {"300x200", 300, 200},
-        {"300ptx200pt", 300, 200},
-        {"257x364mm", 257 * 72 / 25.4, 364 * 72 / 25.4},
-        {"8.5inx11in", 612, 792},
-        {"1inx72", 72, 72},
+        {"300x200", 300, 200},    {"300ptx200pt", 300, 200}, {"257x364mm", 257 * 72 / 25.4, 364 * 72 / 25.4},
+        {"8.5inx11in", 612, 792}, {"1inx72", 72, 72},
     };
     for (const Row& row : rows) {
         PageSize size = parsePageSize(row.text);
