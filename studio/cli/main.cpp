@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "studio/cli/Commands.h"
+#include "studio/cli/InkscapeExtension.h"
 #include "studio/cli/StudioCommand.h"
 #include "studio/io/Files.h"
 
@@ -118,6 +119,13 @@ int main(int argc, char** argv)
         app.add_subcommand("info", "Print the plug-in's property list, its filter and the suites it acquires.");
     infoCommand->add_option("--plugin", infoPlugin, "The plug-in library")->type_name("PATH");
 
+    std::string extensionDir;
+    CLI::App* extensionCommand = app.add_subcommand(
+        "install-inkscape-extension",
+        "Copy the Inkscape extension (Extensions > Render > Focus lines) to the user's extension folder.");
+    extensionCommand->add_option("--dir", extensionDir, "Folder to copy to; default: ~/.config/inkscape/extensions")
+        ->type_name("FOLDER");
+
     StudioCommandOptions studioOptions;
     std::string studioDoc, studioSeed, studioPlugin;
     CLI::App* studioCommand = app.add_subcommand(
@@ -180,6 +188,9 @@ int main(int argc, char** argv)
             presets(optionalPath(presetsCommand, presetsPlugin));
         } else if (aboutCommand->parsed()) {
             about(optionalPath(aboutCommand, aboutPlugin));
+        } else if (extensionCommand->parsed()) {
+            installInkscapeExtension(
+                extensionCommand->count("--dir") ? std::optional<std::filesystem::path>(extensionDir) : std::nullopt);
         } else if (infoCommand->parsed()) {
             info(optionalPath(infoCommand, infoPlugin));
         }

@@ -22,8 +22,7 @@ struct SurfaceDeleter {
 // A PNG read back by cairo: premultiplied ARGB, 0xAARRGGBB per pixel.
 class Image {
 public:
-    explicit Image(const std::filesystem::path& file)
-        : surface_(cairo_image_surface_create_from_png(file.c_str()))
+    explicit Image(const std::filesystem::path& file) : surface_(cairo_image_surface_create_from_png(file.c_str()))
     {
         if (cairo_surface_status(surface_.get()) != CAIRO_STATUS_SUCCESS) throw std::runtime_error("not a PNG");
     }
@@ -58,9 +57,9 @@ TEST_F(Outputs, FromDrawsEveryFormatAgainByteForByteAndSetChangesAFieldOnTop)
 {
     // A dialog run: the preset and the set draw previews first, so the kept
     // drawing begins well into the random sequence.
-    const std::vector<std::string> common{"--seed",  "11",   "--preset",   "7",    "--set",      "lineCount=40",
-                                          "--page",  "a5",   "--clip",     "page", "--fill",     "#3060ff",
-                                          "--dpi",   "72",   "--background", "none", "--save-params", "saved.rec"};
+    const std::vector<std::string> common{"--seed", "11", "--preset",     "7",    "--set",         "lineCount=40",
+                                          "--page", "a5", "--clip",       "page", "--fill",        "#3060ff",
+                                          "--dpi",  "72", "--background", "none", "--save-params", "saved.rec"};
     for (const char* ext : {"svg", "png", "pdf", "json"}) {
         const std::string first = std::string("first.") + ext;
         std::vector<std::string> args = common;
@@ -104,8 +103,8 @@ TEST_F(Outputs, PagesTheirCentreAndLandscape)
 TEST_F(Outputs, BackgroundsAndAPanelClipInThePng)
 {
     // Lines that run far past the page, cut at a panel on its left half.
-    const std::vector<std::string> lines{"--seed", "3", "--set", "zoomLength=900", "--set", "zoomWidth=40",
-                                         "--dpi",  "72", "--clip", "50,100,250,500"};
+    const std::vector<std::string> lines{"--seed",       "3",     "--set", "zoomLength=900", "--set",
+                                         "zoomWidth=40", "--dpi", "72",    "--clip",         "50,100,250,500"};
     auto run = [&](std::vector<std::string> extra, const std::string& out) {
         std::vector<std::string> args = lines;
         args.insert(args.end(), extra.begin(), extra.end());
@@ -193,8 +192,8 @@ TEST_F(Outputs, BadPagesClipsBackgroundsAndFromFilesAreRefusedWithOneLine)
 TEST_F(Outputs, LibrsvgAndThePngAgree)
 {
     if (std::system("command -v rsvg-convert >/dev/null 2>&1") != 0) GTEST_SKIP() << "rsvg-convert is not installed";
-    const std::vector<std::string> drawing{"--seed", "9", "--set", "shapeStyle=13", "--set", "sketchRepeats=2",
-                                           "--clip", "100,100,400,500", "--dpi", "72"};
+    const std::vector<std::string> drawing{"--seed",          "9",      "--set",           "shapeStyle=13", "--set",
+                                           "sketchRepeats=2", "--clip", "100,100,400,500", "--dpi",         "72"};
     for (const char* out : {"lines.svg", "lines.png"}) {
         std::vector<std::string> args = drawing;
         args.insert(args.end(), {"-o", out});
@@ -212,7 +211,8 @@ TEST_F(Outputs, LibrsvgAndThePngAgree)
         for (int x = 0; x < ours.width(); ++x) {
             const uint32_t a = ours.at(x, y), b = theirs.at(x, y);
             int most = 0;
-            for (int shift : {0, 8, 16}) most = std::max(most, std::abs(int((a >> shift) & 255) - int((b >> shift) & 255)));
+            for (int shift : {0, 8, 16})
+                most = std::max(most, std::abs(int((a >> shift) & 255) - int((b >> shift) & 255)));
             if (most > 96) ++differing;  // edges differ by antialiasing only
         }
     EXPECT_LT(differing, size_t(ours.width() * ours.height() / 200)) << "more than 0.5% of the pixels differ";
