@@ -10,8 +10,6 @@ namespace studio::cli {
 
 namespace {
 
-Color backgroundColor(const std::string& text) { return text == "white" ? Color::rgb(1, 1, 1) : colorFromText(text); }
-
 // As a user sets the fill and stroke before running a filter. None only
 // unpaints: an unpainted fill or stroke keeps its colour, as the default
 // document's stroke does, so styling steps that paint it later (sketch
@@ -118,10 +116,7 @@ OutputOptions outputOptionsFor(const HostSettings& settings, const Page& page, s
     options.clip = clipRectangle(settings.clip, page);
     options.settings = std::move(settingsLine);
     options.dpi = settings.dpi;
-    if (settings.background == "none")
-        options.background = std::nullopt;
-    else
-        options.background = backgroundColor(settings.background);
+    options.background = backgroundColor(settings.background);
     return options;
 }
 

@@ -1,5 +1,7 @@
 #include "studio/document/HostSettings.h"
 
+#include "studio/document/ColorText.h"
+
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -54,6 +56,18 @@ std::string clipText(const Clip& clip)
         out.append(buffer, result.ptr);
     }
     return out;
+}
+
+std::optional<Color> backgroundColor(const std::string& text)
+{
+    if (text == "white") return Color::rgb(1, 1, 1);
+    if (text == "none") return std::nullopt;
+    try {
+        Color color = colorFromText(text);
+        if (color.kind != ColorKind::None) return color;
+    } catch (const std::invalid_argument&) {
+    }
+    throw std::invalid_argument("expected white, none or a colour: #rrggbb, gray:G or cmyk:C,M,Y,K");
 }
 
 }  // namespace studio

@@ -37,6 +37,10 @@ std::optional<ClipRect> clipRectangle(const Clip& clip, const Page& page);
 Clip parseClip(const std::string& text);
 std::string clipText(const Clip& clip);  // "none", "page" or "X,Y,W,H"
 
+// A PNG background's text: "white", "none" (transparent: nullopt) or a
+// colour's text (#rrggbb, gray:G, cmyk:C,M,Y,K). Throws std::invalid_argument.
+std::optional<Color> backgroundColor(const std::string& text);
+
 struct HostSettings {
     std::optional<Page> page;          // the page the document was given; nullopt: the document's own
     Clip clip;                         // cuts every output

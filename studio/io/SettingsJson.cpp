@@ -126,7 +126,11 @@ HostSettings hostFromJson(const json& object)
     if (auto it = object.find("background"); it != object.end()) {
         if (!it->is_string()) refuse("host.background", "expected \"white\", \"none\" or a colour");
         host.background = it->get<std::string>();
-        if (host.background != "white" && host.background != "none") colorTextOf(*it, "host.background");
+        try {
+            backgroundColor(host.background);
+        } catch (const std::invalid_argument& e) {
+            refuse("host.background", e.what());
+        }
     }
     if (auto it = object.find("dpi"); it != object.end()) {
         host.dpi = numberOf(*it, "host.dpi");
