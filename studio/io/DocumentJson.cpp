@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "studio/io/NumberText.h"
+#include "studio/io/TextCursor.h"
 
 namespace studio {
 
@@ -547,6 +548,43 @@ private:
 
     void number(float value) { appendJsonNumber(out_, value); }
 
+    // The bulk of a large document, written through a cursor: the text list() would write.
+    void segments(const std::vector<AIPathSegment>& list)
+    {
+        if (list.empty()) {
+            out_ += "[]";
+            return;
+        }
+        constexpr size_t kSegmentRoom = 80 + 6 * TextCursor::kNumberRoom;
+        TextCursor c(out_, 16 + list.size() * kSegmentRoom);
+        auto point = [&](AIRealPoint p) {
+            c.put('[');
+            c.jsonNumber(p.h);
+            c.put(", ");
+            c.jsonNumber(p.v);
+            c.put(']');
+        };
+        c.put('[');
+        bool first = true;
+        for (const AIPathSegment& s : list) {
+            if (first)
+                c.put("\n        {\"p\": ");
+            else
+                c.put(",\n        {\"p\": ");
+            first = false;
+            point(s.p);
+            c.put(", \"in\": ");
+            point(s.in);
+            c.put(", \"out\": ");
+            point(s.out);
+            if (s.corner)
+                c.put(", \"corner\": true}");
+            else
+                c.put(", \"corner\": false}");
+        }
+        c.put("\n      ]");
+    }
+
     void string(std::string_view text) { out_ += json(text).dump(-1, ' ', false, json::error_handler_t::replace); }
 
     void point(AIRealPoint p)
@@ -595,15 +633,7 @@ private:
         out_ += "{\"type\": \"path\", \"closed\": ";
         out_ += art.closed ? "true" : "false";
         out_ += ", \"segments\": ";
-        list(art.segments, "        ", [&](const AIPathSegment& s) {
-            out_ += "{\"p\": ";
-            point(s.p);
-            out_ += ", \"in\": ";
-            point(s.in);
-            out_ += ", \"out\": ";
-            point(s.out);
-            out_ += s.corner ? ", \"corner\": true}" : ", \"corner\": false}";
-        });
+        segments(art.segments);
         out_ += ", \"style\": ";
         style(art.style);
         out_ += ", \"opacity\": ";

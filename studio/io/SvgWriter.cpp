@@ -4,6 +4,7 @@
 #include <set>
 
 #include "studio/io/NumberText.h"
+#include "studio/io/TextCursor.h"
 
 namespace studio {
 
@@ -76,11 +77,11 @@ void appendPaint(std::string& out, bool painted, const Color& color)
     }
 }
 
-void appendPoint(std::string& out, AIRealPoint p)
+void putPoint(TextCursor& out, AIRealPoint p)
 {
-    appendNumber(out, p.h);
-    out += ' ';
-    appendNumber(out, p.v);
+    out.number(p.h);
+    out.put(' ');
+    out.number(p.v);
 }
 
 // A straight edge (both handles on their anchors) is a line; any other edge
@@ -90,31 +91,38 @@ bool straight(const AIPathSegment& from, const AIPathSegment& to)
     return from.out.h == from.p.h && from.out.v == from.p.v && to.in.h == to.p.h && to.in.v == to.p.v;
 }
 
-void appendEdge(std::string& out, const AIPathSegment& from, const AIPathSegment& to)
+void putEdge(TextCursor& out, const AIPathSegment& from, const AIPathSegment& to)
 {
     if (straight(from, to)) {
-        out += " L";
-        appendPoint(out, to.p);
+        out.put(" L");
+        putPoint(out, to.p);
         return;
     }
-    out += " C";
-    appendPoint(out, from.out);
-    out += ' ';
-    appendPoint(out, to.in);
-    out += ' ';
-    appendPoint(out, to.p);
+    out.put(" C");
+    putPoint(out, from.out);
+    out.put(' ');
+    putPoint(out, to.in);
+    out.put(' ');
+    putPoint(out, to.p);
 }
+
+// The most characters putEdge writes.
+constexpr size_t kEdgeRoom = 2 + 6 * (TextCursor::kNumberRoom + 1);
 
 void appendPath(std::string& out, const Art& art)
 {
     const auto& s = art.segments;
-    out += "<path d=\"M";
-    appendPoint(out, s[0].p);
-    for (size_t i = 1; i < s.size(); ++i) appendEdge(out, s[i - 1], s[i]);
-    if (art.closed) {
-        // Z draws a straight closing edge by itself.
-        if (!straight(s.back(), s[0])) appendEdge(out, s.back(), s[0]);
-        out += " Z";
+    out += "<path d=\"";
+    {
+        TextCursor d(out, 8 + (s.size() + 1) * kEdgeRoom);
+        d.put('M');
+        putPoint(d, s[0].p);
+        for (size_t i = 1; i < s.size(); ++i) putEdge(d, s[i - 1], s[i]);
+        if (art.closed) {
+            // Z draws a straight closing edge by itself.
+            if (!straight(s.back(), s[0])) putEdge(d, s.back(), s[0]);
+            d.put(" Z");
+        }
     }
     out += "\" fill=\"";
     appendPaint(out, art.style.fillPaint, art.style.fill);
