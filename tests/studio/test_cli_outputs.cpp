@@ -188,6 +188,25 @@ TEST_F(Outputs, BadPagesClipsBackgroundsAndFromFilesAreRefusedWithOneLine)
     EXPECT_EQ(focara({"params", "show", "plain.svg"}).status, 2);
 }
 
+TEST_F(Outputs, InstallInkscapeExtensionWritesBothFilesSetToRunThisFocara)
+{
+    focara_test::CommandRun run = focara({"install-inkscape-extension", "--dir", "ext/inkscape"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string source = FOCARA_EXTENSION_DIR;
+    EXPECT_EQ(file("ext/inkscape/focara_lines.inx"), focara_test::readText(source + "/focara_lines.inx"));
+    const std::string script = file("ext/inkscape/focara_lines.py");
+    const std::string self = std::filesystem::canonical(FOCARA_CLI_PATH).string();
+    EXPECT_NE(script.find("FOCARA = \"" + self + "\"\n"), std::string::npos) << "the script runs this focara";
+    std::string original = focara_test::readText(source + "/focara_lines.py");
+    original.replace(original.find("FOCARA = \"focara\""), 17, "FOCARA = \"" + self + "\"");
+    EXPECT_EQ(script, original) << "nothing else changes";
+
+    focara_test::writeText(dir / "taken", "a file, not a folder");
+    run = focara({"install-inkscape-extension", "--dir", "taken/inkscape"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.rfind("taken/inkscape: cannot make the folder: ", 0), 0u) << run.err;
+}
+
 // librsvg draws the SVG as the project's own PNG does.
 TEST_F(Outputs, LibrsvgAndThePngAgree)
 {
