@@ -7,12 +7,14 @@
 #include <iostream>
 
 #include "studio/cli/DialogActions.h"
+#include "studio/cli/RenderSettings.h"
 #include "studio/document/ColorText.h"
 #include "studio/host/Host.h"
 #include "studio/host/RecordDefaults.h"
 #include "studio/io/AtomicFile.h"
 #include "studio/io/CairoWriter.h"
 #include "studio/io/DocumentJson.h"
+#include "studio/io/EmbeddedSettings.h"
 #include "studio/io/ParamsJson.h"
 #include "studio/io/RecordFile.h"
 #include "studio/io/SvgWriter.h"
@@ -36,32 +38,18 @@ OutputFormat outputFormatOf(const std::filesystem::path& file)
                      ": cannot tell the output format; the name must end in .svg, .json, .png or .pdf");
 }
 
-std::string outputBytes(OutputFormat format, const Document& document, uint64_t seed, double dpi)
+// Writes the output in pieces as it is made; only PNG is made whole.
+void writeOutput(OutputFormat format, const Document& document, uint64_t seed, const OutputOptions& options,
+                 AtomicFile& file)
 {
+    const ByteSink sink = [&](std::string_view bytes) { file.write(bytes); };
     switch (format) {
-    case OutputFormat::Svg: return documentToSvg(document);
-    case OutputFormat::Json: return documentToJson(document, seed);
-    case OutputFormat::Png: return documentToPng(document, dpi);
-    case OutputFormat::Pdf: return documentToPdf(document);
+    case OutputFormat::Svg: writeSvg(document, options, sink); return;
+    case OutputFormat::Json: writeDocumentJson(document, seed, options.settings, sink); return;
+    case OutputFormat::Png: file.write(documentToPng(document, options)); return;
+    case OutputFormat::Pdf: writePdf(document, options, sink); return;
     }
     throw std::logic_error("unknown output format");
-}
-
-// As a user sets the fill and stroke before running a filter. None only
-// unpaints: an unpainted fill or stroke keeps its colour, as the default
-// document's stroke does, so styling steps that paint it later (sketch
-// copies, swatches) still have a colour to work on.
-void setPaint(bool& paint, Color& color, const Color& chosen)
-{
-    paint = chosen.kind != ColorKind::None;
-    if (paint) color = chosen;
-}
-
-void setCurrentStyle(PathStyle& style, const RenderOptions& options)
-{
-    if (options.fill) setPaint(style.fillPaint, style.fill, *options.fill);
-    if (options.stroke) setPaint(style.strokePaint, style.stroke, *options.stroke);
-    if (options.strokeWidth) style.strokeWidth = *options.strokeWidth;
 }
 
 // A finite number, the whole text.
@@ -140,23 +128,38 @@ double parseDpi(const std::string& text)
 void render(const RenderOptions& options)
 {
     // Every input is read and checked before any output file exists.
+    if (options.from && options.params)
+        throw InputError("--from: the record comes from the file; leave out --params (use --set to change fields)");
     OutputFormat format = outputFormatOf(options.output);
     Document document = loadDocument(options.doc);
-    setCurrentStyle(document.currentStyle, options);
-    if (format == OutputFormat::Png) pngPixelSize(document.page, options.dpi);  // refuses a page too large to draw
+    std::optional<DrawingSettings> from;
+    if (options.from) from = readFromOption(*options.from, defaultRecord(document));
+    const HostSettings settings = resolveHostSettings(options, from, document.page);
+    applyToDocument(document, settings);
+    if (format == OutputFormat::Png) pngPixelSize(document.page, settings.dpi);  // refuses a page too large to draw
     std::optional<FocaraParams> stored;
     if (options.params) stored = readParamsFile(*options.params, defaultRecord(document));
-    uint64_t seed = options.seed ? *options.seed : seedFromClock();
+    uint64_t seed = options.seed ? *options.seed : from ? from->seed : seedFromClock();
 
     Host host(std::move(document), seed);
+    // The drawing that stays began this far into the random sequence.
+    if (from) host.random().skip(from->drawsBefore);
     PluginSession session(host, pluginPath(options.plugin));
     throwIfReported(session);
-    FocaraParams record = stored ? *stored : defaultRecord(host.document());
+    FocaraParams record = from ? from->record : stored ? *stored : defaultRecord(host.document());
     std::vector<ScriptAction> actions;
-    if (options.noDialog)
+    const bool dialog = !options.noDialog && !from;
+    if (!dialog) {
         applySets(record, options.sets);
-    else
+        applyReachEdges(record, settings, host.document().page);
+    } else {
+        // The length is chosen for the centre the --set changes give; the dialog plays them again.
+        FocaraParams changed = record;
+        applySets(changed, options.sets);
+        applyReachEdges(changed, settings, host.document().page);
+        record.zoomLength = changed.zoomLength;
         actions = dialogActions({options.preset, options.sets, options.ui, options.uiFile}, record.currentPage);
+    }
     session.runner().setRecord(record);
     ScriptedDriver driver(host, std::move(actions), std::cout);
     host.dialogs().setDriver(&driver);
@@ -166,7 +169,7 @@ void render(const RenderOptions& options)
     if (options.saveParams) savedRecord.emplace(*options.saveParams);
     AtomicFile output(options.output);
 
-    PluginRunner::RunResult run = session.runner().runFilter(!options.noDialog);
+    PluginRunner::RunResult run = session.runner().runFilter(dialog);
     host.dialogs().setDriver(nullptr);
     if (driver.error()) throw InputError(*driver.error());
     throwIfReported(session);
@@ -176,7 +179,9 @@ void render(const RenderOptions& options)
     }
     record = *session.runner().record();
 
-    output.write(outputBytes(format, host.document(), seed, options.dpi));
+    const DrawingSettings carried{seed, host.drawsAtLastUndo(), settings, record};
+    writeOutput(format, host.document(), seed,
+                outputOptionsFor(settings, host.document().page, settingsToJson(carried)), output);
     if (savedRecord) savedRecord->write(paramsFileBytes(*options.saveParams, record));
     if (savedRecord) savedRecord->commit();
     output.commit();
@@ -185,6 +190,20 @@ void render(const RenderOptions& options)
 
 void showParams(const std::filesystem::path& file)
 {
+    // An output carries its record among its settings; a parameter file is
+    // the 432-byte record or an object of fields by name, never with a
+    // "format" member, which a JSON document output begins with.
+    const std::string head = readFile(file, 4096);
+    const size_t first = head.find_first_not_of(" \t\r\n");
+    const bool json = first != std::string::npos && head[first] == '{';
+    const size_t key = json ? head.find_first_not_of(" \t\r\n", first + 1) : std::string::npos;
+    const bool document = json && key != std::string::npos && head.compare(key, 8, "\"format\"") == 0;
+    const bool output = head.starts_with("\x89PNG") || head.starts_with("%PDF-") ||
+                        (first != std::string::npos && head[first] == '<') || document;
+    if (output) {
+        std::cout << recordToJson(readFromOption(file, defaultRecord(Document::makeDefault())).record);
+        return;
+    }
     std::cout << recordToJson(readParamsFile(file, defaultRecord(Document::makeDefault())));
 }
 

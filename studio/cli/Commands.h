@@ -26,13 +26,24 @@ struct RenderOptions {
     bool noDialog = false;
     std::optional<std::filesystem::path> plugin;  // else Vexo_Zoom.aip beside focara
     std::filesystem::path output;                 // .svg, .json, .png or .pdf
-    double dpi = 150;                             // pixels per inch of a PNG
+    std::optional<double> dpi;                    // pixels per inch of a PNG; else 150
     // The document's current style for new paths, as a user sets fill and
     // stroke before running the filter. A colour of kind none unpaints and
     // leaves the colour as it was.
-    std::optional<Color> fill;
-    std::optional<Color> stroke;
+    // As typed: "#rrggbb", "gray:G", "cmyk:C,M,Y,K" or "none" (checked by parseColorOption).
+    std::optional<std::string> fill;
+    std::optional<std::string> stroke;
     std::optional<float> strokeWidth;
+    // The page of the document: a name or WxH[pt|mm|in]; landscape turns it
+    // (or the document's own page) on its side.
+    std::optional<std::string> page;
+    bool landscape = false;
+    std::optional<std::string> clip;        // "page" or "X,Y,W,H"
+    bool reachEdges = false;                // zoomLength reaches the clip's (or page's) far corner
+    std::optional<std::string> background;  // PNG: "white", "none" or a colour
+    // An output whose settings (record, seed, host settings) this run starts
+    // from, without the dialog; the options above given as well win.
+    std::optional<std::filesystem::path> from;
 };
 
 // The plug-in showed its error dialog: what() holds its "Plug-in Error: ..." lines.
@@ -50,7 +61,8 @@ void render(const RenderOptions& options);
 // Prints every entry of the preset popup with the fields it sets apart from the defaults.
 void presets(const std::optional<std::filesystem::path>& plugin);
 
-// Prints the record's fields by name as JSON on stdout.
+// Prints the record's fields by name as JSON on stdout: of a .rec file, or
+// of the settings an output carries.
 void showParams(const std::filesystem::path& file);
 
 struct MakeParamsOptions {
@@ -78,5 +90,10 @@ Color parseColorOption(const std::string& option, const std::string& text);
 float parseStrokeWidth(const std::string& text);
 // "--dpi": pixels per inch, above 0.
 double parseDpi(const std::string& text);
+// "--page", "--clip", "--background": checked as main reads them. Throw
+// InputError naming the option.
+void checkPageOption(const std::string& text);
+void checkClipOption(const std::string& text);
+void checkBackgroundOption(const std::string& text);
 
 }  // namespace studio::cli

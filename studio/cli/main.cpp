@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "studio/cli/Commands.h"
+#include "studio/cli/InkscapeExtension.h"
 #include "studio/cli/StudioCommand.h"
 #include "studio/io/Files.h"
 
@@ -74,14 +75,35 @@ int main(int argc, char** argv)
     renderCommand->add_option("--stroke", stroke, "Stroke of new paths: #rrggbb, gray:G, cmyk:C,M,Y,K or none")
         ->type_name("COLOR");
     renderCommand->add_option("--stroke-width", strokeWidth, "Stroke width of new paths, points")->type_name("W");
+    std::string page, clip, background, from;
+    renderCommand->add_option("--page", page, "Page size: letter, a4, a5, b4, b5 (JIS) or WxH with unit pt, mm or in")
+        ->type_name("SIZE");
+    renderCommand->add_flag("--landscape", render.landscape, "Turn the page on its side");
+    renderCommand->add_option("--clip", clip, "Cut the drawing at the page or at a panel X,Y,W,H (points, y up)")
+        ->type_name("page|X,Y,W,H");
+    renderCommand->add_flag("--reach-edges", render.reachEdges,
+                            "Choose zoomLength so the longest line reaches the far corner of the clip or page");
+    renderCommand
+        ->add_option("--background", background, "PNG background: white (default), none (transparent) or a colour")
+        ->type_name("white|none|COLOR");
+    CLI::Option* fromOption =
+        renderCommand
+            ->add_option("--from", from,
+                         "Draw again from the settings an output carries (.svg, .png, .pdf, .json); --set changes "
+                         "fields on top")
+            ->type_name("FILE");
+    fromOption->excludes(presetOption)->excludes(uiOption)->excludes(uiFileOption);
 
     MakeParamsOptions make;
     std::string showFile, makeDoc, makeOutput;
     CLI::App* paramsCommand =
         app.add_subcommand("params", "Show or make parameter files (.rec records, or .json fields by name).");
     paramsCommand->require_subcommand(1);
-    CLI::App* showCommand = paramsCommand->add_subcommand("show", "Print a record's fields by name as JSON.");
-    showCommand->add_option("file", showFile, "Parameter file")->type_name("REC.rec|PARAMS.json")->required();
+    CLI::App* showCommand = paramsCommand->add_subcommand(
+        "show", "Print a record's fields by name as JSON: of a parameter file or of an output's settings.");
+    showCommand->add_option("file", showFile, "Parameter file (.rec or .json), or an output of focara render")
+        ->type_name("PARAMS|OUTPUT")
+        ->required();
     CLI::App* makeCommand = paramsCommand->add_subcommand("make", "Write the default record plus changes.");
     makeCommand->add_option("--doc", makeDoc, "Document whose view centre is the default zoom centre")
         ->type_name("DOC.json");
@@ -103,6 +125,13 @@ int main(int argc, char** argv)
     CLI::App* infoCommand =
         app.add_subcommand("info", "Print the plug-in's property list, its filter and the suites it acquires.");
     infoCommand->add_option("--plugin", infoPlugin, "The plug-in library")->type_name("PATH");
+
+    std::string extensionDir;
+    CLI::App* extensionCommand = app.add_subcommand(
+        "install-inkscape-extension",
+        "Copy the Inkscape extension (Extensions > Render > Focus lines) to the user's extension folder.");
+    extensionCommand->add_option("--dir", extensionDir, "Folder to copy to; default: ~/.config/inkscape/extensions")
+        ->type_name("FOLDER");
 
     StudioCommandOptions studioOptions;
     std::string studioDoc, studioSeed, studioPlugin;
@@ -141,9 +170,14 @@ int main(int argc, char** argv)
             if (renderCommand->count("--ui")) render.ui = ui;
             if (renderCommand->count("--ui-file")) render.uiFile = uiFile;
             if (renderCommand->count("--dpi")) render.dpi = parseDpi(dpi);
-            if (renderCommand->count("--fill")) render.fill = parseColorOption("--fill", fill);
-            if (renderCommand->count("--stroke")) render.stroke = parseColorOption("--stroke", stroke);
+            if (renderCommand->count("--fill")) render.fill = (parseColorOption("--fill", fill), fill);
+            if (renderCommand->count("--stroke")) render.stroke = (parseColorOption("--stroke", stroke), stroke);
             if (renderCommand->count("--stroke-width")) render.strokeWidth = parseStrokeWidth(strokeWidth);
+            if (renderCommand->count("--page")) render.page = (checkPageOption(page), page);
+            if (renderCommand->count("--clip")) render.clip = (checkClipOption(clip), clip);
+            if (renderCommand->count("--background"))
+                render.background = (checkBackgroundOption(background), background);
+            if (renderCommand->count("--from")) render.from = from;
             render.output = output;
             studio::cli::render(render);
         } else if (studioCommand->parsed()) {
@@ -161,6 +195,9 @@ int main(int argc, char** argv)
             presets(optionalPath(presetsCommand, presetsPlugin));
         } else if (aboutCommand->parsed()) {
             about(optionalPath(aboutCommand, aboutPlugin));
+        } else if (extensionCommand->parsed()) {
+            installInkscapeExtension(
+                extensionCommand->count("--dir") ? std::optional<std::filesystem::path>(extensionDir) : std::nullopt);
         } else if (infoCommand->parsed()) {
             info(optionalPath(infoCommand, infoPlugin));
         }

@@ -78,10 +78,15 @@ public:
     bool countRelease(const std::string& name);
     // Called by the suite functions.
     void noteRedraw() { ++redraws_; }
+    // The plug-in undoes its last preview before every drawing; the random
+    // numbers drawn by then say where the drawing that stays began.
+    void noteUndo() { drawsAtLastUndo_ = random_.draws(); }
+    uint64_t drawsAtLastUndo() const { return drawsAtLastUndo_; }
 
 private:
     Document document_;
     RandomSource random_;
+    uint64_t drawsAtLastUndo_ = 0;
     FaultInjector faults_;
     std::map<std::string, int> held_;
     std::vector<std::string> acquired_;

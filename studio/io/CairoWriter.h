@@ -7,6 +7,7 @@
 #include <string>
 
 #include "studio/document/Document.h"
+#include "studio/io/OutputOptions.h"
 
 namespace studio {
 
@@ -20,11 +21,20 @@ struct PixelSize {
 // a side, cairo's limit.
 PixelSize pngPixelSize(const Page& page, double dpi);
 
-// A PNG of the page on white. Throws as pngPixelSize does, and
-// std::runtime_error if cairo fails.
-std::string documentToPng(const Document& document, double dpi);
+// A PNG of the page at options.dpi on options.background (8-bit RGB), or on
+// nothing (RGBA, the page transparent), cut at options.clip, the settings in
+// an iTXt chunk. Throws as pngPixelSize does, and std::runtime_error if cairo
+// or the encoder fails.
+std::string documentToPng(const Document& document, const OutputOptions& options);
+std::string documentToPng(const Document& document, double dpi);  // on white
 
-// A one-page PDF, the page in points. Throws std::runtime_error if cairo fails.
-std::string documentToPdf(const Document& document);
+// A one-page PDF, the page in points, cut at options.clip, the settings as
+// the document's subject. Written without a creation date, so that the same
+// drawing gives the same bytes. Throws std::runtime_error if cairo fails.
+void writePdf(const Document& document, const OutputOptions& options, const ByteSink& sink);
+std::string documentToPdf(const Document& document, const OutputOptions& options = {});
+
+// The PNG text keyword that holds the settings.
+inline constexpr const char* kPngSettingsKeyword = "focara-settings";
 
 }  // namespace studio

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "studio/io/NumberText.h"
+#include "studio/io/TextCursor.h"
 
 namespace studio {
 
@@ -304,7 +305,7 @@ Document readDocument(const json& root, std::optional<uint64_t>* seed)
     Where top;
     expectObject(root, top,
                  {"format", "version", "page", "colorModel", "view", "currentStyle", "swatches", "graphicStyles",
-                  "seed", "layers"});
+                  "seed", "settings", "layers"});
     Document doc = Document::makeDefault();
 
     if (const json* m = member(root, "format")) {
@@ -368,6 +369,10 @@ Document readDocument(const json& root, std::optional<uint64_t>* seed)
             if (const json* o = member((*m)[i], "opacity")) style.opacity = readInRange(*o, Where{&e, "opacity"}, 0, 1);
             doc.graphicStyles.push_back(std::move(style));
         }
+    }
+    // The settings an output carries are for --from; a document read as input ignores them.
+    if (const json* m = member(root, "settings")) {
+        if (!m->is_object()) refuse(Where{&top, "settings"}, "expected an object, found " + describe(*m));
     }
     if (const json* m = member(root, "seed")) {
         if (!m->is_number_unsigned())
@@ -466,9 +471,9 @@ json parseStrict(std::string_view text)
 
 class Writer {
 public:
-    std::string take() { return std::move(out_); }
+    explicit Writer(const ByteSink& sink) : chunks_(sink), out_(chunks_.text()) {}
 
-    void document(const Document& doc, std::optional<uint64_t> seed)
+    void document(const Document& doc, std::optional<uint64_t> seed, const std::string& settings)
     {
         out_ += "{\n  \"format\": ";
         string(kFormatName);
@@ -504,15 +509,20 @@ public:
             out_ += '}';
         });
         if (seed) out_ += ",\n  \"seed\": " + std::to_string(*seed);
+        if (!settings.empty()) out_ += ",\n  \"settings\": " + settings;
         out_ += ",\n  \"layers\": ";
         list(doc.layers(), "    ", [&](const std::unique_ptr<Layer>& layer) {
             out_ += "{\"name\": ";
             string(layer->name);
             out_ += ", \"art\": ";
-            list(layer->art, "      ", [&](const std::unique_ptr<Art>& art) { path(*art); });
+            list(layer->art, "      ", [&](const std::unique_ptr<Art>& art) {
+                path(*art);
+                chunks_.maybeFlush();
+            });
             out_ += '}';
         });
         out_ += "\n}\n";
+        chunks_.flush();
     }
 
 private:
@@ -537,6 +547,43 @@ private:
     }
 
     void number(float value) { appendJsonNumber(out_, value); }
+
+    // The bulk of a large document, written through a cursor: the text list() would write.
+    void segments(const std::vector<AIPathSegment>& list)
+    {
+        if (list.empty()) {
+            out_ += "[]";
+            return;
+        }
+        constexpr size_t kSegmentRoom = 80 + 6 * TextCursor::kNumberRoom;
+        TextCursor c(out_, 16 + list.size() * kSegmentRoom);
+        auto point = [&](AIRealPoint p) {
+            c.put('[');
+            c.jsonNumber(p.h);
+            c.put(", ");
+            c.jsonNumber(p.v);
+            c.put(']');
+        };
+        c.put('[');
+        bool first = true;
+        for (const AIPathSegment& s : list) {
+            if (first)
+                c.put("\n        {\"p\": ");
+            else
+                c.put(",\n        {\"p\": ");
+            first = false;
+            point(s.p);
+            c.put(", \"in\": ");
+            point(s.in);
+            c.put(", \"out\": ");
+            point(s.out);
+            if (s.corner)
+                c.put(", \"corner\": true}");
+            else
+                c.put(", \"corner\": false}");
+        }
+        c.put("\n      ]");
+    }
 
     void string(std::string_view text) { out_ += json(text).dump(-1, ' ', false, json::error_handler_t::replace); }
 
@@ -586,15 +633,7 @@ private:
         out_ += "{\"type\": \"path\", \"closed\": ";
         out_ += art.closed ? "true" : "false";
         out_ += ", \"segments\": ";
-        list(art.segments, "        ", [&](const AIPathSegment& s) {
-            out_ += "{\"p\": ";
-            point(s.p);
-            out_ += ", \"in\": ";
-            point(s.in);
-            out_ += ", \"out\": ";
-            point(s.out);
-            out_ += s.corner ? ", \"corner\": true}" : ", \"corner\": false}";
-        });
+        segments(art.segments);
         out_ += ", \"style\": ";
         style(art.style);
         out_ += ", \"opacity\": ";
@@ -607,7 +646,8 @@ private:
         out_ += '}';
     }
 
-    std::string out_;
+    ChunkedOutput chunks_;
+    std::string& out_;
 };
 
 }  // namespace
@@ -617,11 +657,18 @@ Document documentFromJson(std::string_view text, std::optional<uint64_t>* seed)
     return readDocument(parseStrict(text), seed);
 }
 
+void writeDocumentJson(const Document& document, std::optional<uint64_t> seed, const std::string& settings,
+                       const ByteSink& sink)
+{
+    Writer writer(sink);
+    writer.document(document, seed, settings);
+}
+
 std::string documentToJson(const Document& document, std::optional<uint64_t> seed)
 {
-    Writer writer;
-    writer.document(document, seed);
-    return writer.take();
+    std::string text;
+    writeDocumentJson(document, seed, {}, [&](std::string_view bytes) { text += bytes; });
+    return text;
 }
 
 Document readDocumentFile(const std::filesystem::path& file, std::optional<uint64_t>* seed)

@@ -11,6 +11,7 @@
 
 #include "studio/document/Document.h"
 #include "studio/io/Files.h"
+#include "studio/io/OutputOptions.h"
 
 namespace studio {
 
@@ -26,12 +27,17 @@ private:
 };
 
 // Throws DocumentFormatError. The "seed" member, which outputs carry, is
-// checked and handed back through seed when asked for.
+// checked and handed back through seed when asked for; "settings" (also from
+// outputs) must be an object and is otherwise left to --from.
 Document documentFromJson(std::string_view text, std::optional<uint64_t>* seed = nullptr);
 
 // The document in the same format, numbers as the shortest text of their
 // 32-bit float, with "seed" when given. Reading it back gives the same document.
 std::string documentToJson(const Document& document, std::optional<uint64_t> seed = std::nullopt);
+// The same in pieces, with the settings line as the "settings" member (before
+// "layers", so that a reader finds it without reading the art) when not empty.
+void writeDocumentJson(const Document& document, std::optional<uint64_t> seed, const std::string& settings,
+                       const ByteSink& sink);
 
 // documentFromJson on a file; throws InputError "FILE: member: reason".
 Document readDocumentFile(const std::filesystem::path& file, std::optional<uint64_t>* seed = nullptr);

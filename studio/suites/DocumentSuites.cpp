@@ -116,6 +116,7 @@ AIErr undoChanges()
 {
     return guarded("UndoChanges", [&](Host& host) -> AIErr {
         host.document().undo();
+        host.noteUndo();
         return kNoErr;
     });
 }

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 #include <variant>
 
+#include "studio/document/HostSettings.h"
 #include "studio/io/Files.h"
 #include "studio/session/ScriptedDriver.h"
 #include "studio/web/Assets.h"
@@ -239,7 +240,27 @@ void StudioServer::routes()
     http.Get("/api/document.json", post([](StudioSession& s) { return s.document(DocumentFormat::Json, true); }));
     http.Get("/api/document.svg", post([](StudioSession& s) { return s.document(DocumentFormat::Svg, false); }));
     http.Get("/api/export/svg", post([](StudioSession& s) { return s.document(DocumentFormat::Svg, true); }));
-    http.Get("/api/export/png", post([](StudioSession& s) { return s.document(DocumentFormat::Png, true); }));
+    // ?dpi=N&background=white|none|COLOR, as render's --dpi and --background.
+    http.Get("/api/export/png", [this](const httplib::Request& req, httplib::Response& res) {
+        double dpi = 150;
+        if (req.has_param("dpi")) {
+            const std::string text = req.get_param_value("dpi");
+            auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), dpi);
+            if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !(dpi > 0))
+                return sendError(res, 400, "dpi " + text + ": expected a number above 0");
+        }
+        std::optional<Color> background = Color::rgb(1, 1, 1);
+        if (req.has_param("background")) {
+            const std::string text = req.get_param_value("background");
+            try {
+                background = backgroundColor(text);
+            } catch (const std::invalid_argument& e) {
+                return sendError(res, 400, "background " + text + ": " + e.what());
+            }
+        }
+        auto work = [dpi, background](StudioSession& s) { return s.exportPng(dpi, background); };
+        send(res, call(queue_, requestFor(req, work), replyTimeout_));
+    });
     http.Get("/api/export/pdf", post([](StudioSession& s) { return s.document(DocumentFormat::Pdf, true); }));
 
     http.Post("/api/heartbeat", [this, client](const httplib::Request& req, httplib::Response& res) {

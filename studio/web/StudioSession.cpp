@@ -242,6 +242,19 @@ Outcome StudioSession::document(DocumentFormat format, bool attachment)
     return {200, "", std::move(reply)};
 }
 
+Outcome StudioSession::exportPng(double dpi, std::optional<Color> background)
+{
+    if (busy()) return Outcome::refused(409, "a dialog is open; close it first");
+    OutputOptions options;
+    options.dpi = dpi;
+    options.background = background;
+    try {
+        return {200, "", Reply{200, "image/png", documentToPng(host_.document(), options), "focara.png", {}}};
+    } catch (const InputError& e) {
+        return Outcome::refused(400, e.what());
+    }
+}
+
 void StudioSession::publish()
 {
     const Document& doc = host_.document();

@@ -52,6 +52,8 @@ public:
     Outcome open(const std::string& json);
     // The document as a file to save, or (attachment false) the preview the page shows.
     Outcome document(DocumentFormat format, bool attachment);
+    // Export PNG at dpi on background (nullopt: transparent).
+    Outcome exportPng(double dpi, std::optional<Color> background);
     Outcome nothing() { return {}; }
 
     Host& host() { return host_; }

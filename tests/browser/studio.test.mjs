@@ -296,18 +296,33 @@ test('Save document and Export SVG download files', async () => {
   }
 });
 
-test('Export PNG downloads a valid PNG', async () => {
-  await page.click('.menu[data-menu=file] > .menu-title');
-  const download = page.waitForEvent('download');
-  await page.click('[data-command=export-png]');
-  const file = await download;
-  assert.equal(file.suggestedFilename(), 'focara.png');
-  const bytes = fs.readFileSync(await file.path());
+test('Export PNG asks for the resolution and background and downloads a valid PNG', async () => {
+  const exportPng = async (fill) => {
+    await page.click('.menu[data-menu=file] > .menu-title');
+    await page.click('[data-command=export-png]');
+    const box = page.locator('.export-png');
+    await box.waitFor();
+    await fill(box);
+    const download = page.waitForEvent('download');
+    await box.locator('button', { hasText: 'Export' }).click();
+    const file = await download;
+    assert.equal(file.suggestedFilename(), 'focara.png');
+    return fs.readFileSync(await file.path());
+  };
+  let bytes = await exportPng(async () => {});
   assert.deepEqual([...bytes.subarray(0, 8)], [0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]);
   assert.equal(bytes.toString('latin1', 12, 16), 'IHDR');
   // The page at 150 pixels per inch: 612 by 792 points are 8.5 by 11 inches.
   assert.equal(bytes.readUInt32BE(16), 1275);
   assert.equal(bytes.readUInt32BE(20), 1650);
+  assert.equal(bytes[25], 2, 'white: RGB');
+
+  bytes = await exportPng(async (box) => {
+    await box.locator('input[name=dpi]').fill('72');
+    await box.locator('select[name=background]').selectOption('none');
+  });
+  assert.equal(bytes.readUInt32BE(16), 612);
+  assert.equal(bytes[25], 6, 'transparent: RGBA');
 });
 
 test('a screenshot of the open dialog for the README (docs/studio.png)', async () => {

@@ -131,7 +131,7 @@ Art& addPath(Document& doc, std::vector<AIPathSegment> segments, bool closed)
 
 }  // namespace
 
-TEST(Svg, IsWellFormedWithAFlippedPageAGroupPerLayerAndAPathPerDrawnPath)
+TEST(Svg, IsWellFormedWithAnEditorLayerPerLayerEachFlippingThePage)
 {
     Document doc;
     doc.removeAllLayers();
@@ -151,12 +151,18 @@ TEST(Svg, IsWellFormedWithAFlippedPageAGroupPerLayerAndAPathPerDrawnPath)
     EXPECT_EQ(svg.attributes.at("width"), "612pt");
     EXPECT_EQ(svg.attributes.at("height"), "792pt");
     EXPECT_EQ(svg.attributes.at("viewBox"), "0 0 612 792");
+    EXPECT_EQ(svg.attributes.at("xmlns:inkscape"), "http://www.inkscape.org/namespaces/inkscape");
 
     std::vector<Element> groups = named(elements, "g");
-    ASSERT_EQ(groups.size(), 4u);
-    EXPECT_EQ(groups[0].attributes.at("transform"), "matrix(1 0 0 -1 0 792)") << "y points down from the page top";
+    ASSERT_EQ(groups.size(), 3u) << "editors take only the root's children as layers: no wrapping group";
     std::set<std::string> ids;
-    for (size_t k = 1; k < groups.size(); ++k) ids.insert(groups[k].attributes.at("id"));
+    for (const Element& g : groups) {
+        EXPECT_EQ(g.attributes.at("transform"), "matrix(1 0 0 -1 0 792)") << "y points down from the page top";
+        EXPECT_EQ(g.attributes.at("inkscape:groupmode"), "layer");
+        ids.insert(g.attributes.at("id"));
+    }
+    EXPECT_EQ(groups[0].attributes.at("inkscape:label"), "Lines & <shadows>");
+    EXPECT_EQ(groups[2].attributes.at("inkscape:label"), "2nd \"copy\"");
     EXPECT_EQ(ids, (std::set<std::string>{"Lines____shadows_", "Lines____shadows__2", "layer_2nd__copy_"}))
         << "ids are XML names, unique in the file";
     std::vector<Element> titles = named(elements, "title");
@@ -166,7 +172,7 @@ TEST(Svg, IsWellFormedWithAFlippedPageAGroupPerLayerAndAPathPerDrawnPath)
     EXPECT_EQ(named(elements, "path").size(), 2u);
 }
 
-TEST(Svg, PathDataIsEveryEdgeAsACubicWithTheDocumentsNumbers)
+TEST(Svg, PathDataWritesStraightEdgesAsLinesAndOthersAsCubicsWithTheDocumentsNumbers)
 {
     Document doc;
     doc.page = {100.5f, 50};
@@ -179,10 +185,14 @@ TEST(Svg, PathDataIsEveryEdgeAsACubicWithTheDocumentsNumbers)
     EXPECT_EQ(named(elements, "g")[0].attributes.at("transform"), "matrix(1 0 0 -1 0 50)");
     std::vector<Element> paths = named(elements, "path");
     ASSERT_EQ(paths.size(), 3u);
-    EXPECT_EQ(paths[0].attributes.at("d"),
-              "M0.1 2 C3 -4.25 7 8 5 6 C9 10 1e-07 300 1e-07 300 C1e-07 300 0.1 2 0.1 2 Z");
-    EXPECT_EQ(paths[1].attributes.at("d"), "M1 2 C1 2 3 4 3 4") << "open: no closing edge";
-    EXPECT_EQ(paths[2].attributes.at("d"), "M7 7 C7 7 7 7 7 7 Z");
+    EXPECT_EQ(paths[0].attributes.at("d"), "M0.1 2 C3 -4.25 7 8 5 6 C9 10 1e-07 300 1e-07 300 Z")
+        << "a handle off its anchor makes a cubic; the straight closing edge is Z's own";
+    EXPECT_EQ(paths[1].attributes.at("d"), "M1 2 L3 4") << "open: no closing edge";
+    EXPECT_EQ(paths[2].attributes.at("d"), "M7 7 Z");
+    // A closing edge that curves is written before Z.
+    Document curved;
+    addPath(curved, {corner(0, 0), {{4, 0}, {4, 0}, {5, 1}, false}}, true);
+    EXPECT_EQ(named(parsed(curved), "path")[0].attributes.at("d"), "M0 0 L4 0 C5 1 0 0 0 0 Z");
 }
 
 TEST(Svg, PaintShowsDisplayColoursAndLeavesOutWhatIsNotPainted)

@@ -34,6 +34,23 @@ TEST(RandomSource, FixedSequenceComesFirstThenTheSeededStream)
     EXPECT_EQ(r.draws(), 3u);
 }
 
+TEST(RandomSource, SkipLandsWhereDrawingWouldAcrossBatches)
+{
+    RandomSource drawn(7);
+    std::vector<float> all;
+    for (int i = 0; i < 300; ++i) all.push_back(drawn.next());
+    for (uint64_t before : {0u, 1u, 63u, 64u, 65u, 130u}) {
+        for (uint64_t skipped : {0u, 1u, 64u, 100u}) {
+            RandomSource r(7);
+            for (uint64_t i = 0; i < before; ++i) r.next();
+            r.skip(skipped);
+            EXPECT_EQ(r.draws(), before + skipped);
+            EXPECT_EQ(r.next(), all[before + skipped]) << before << " drawn, " << skipped << " skipped";
+            EXPECT_EQ(r.next(), all[before + skipped + 1]);
+        }
+    }
+}
+
 namespace {
 AIPathSegment corner(float x, float y) { return {{x, y}, {x, y}, {x, y}, false}; }
 }  // namespace

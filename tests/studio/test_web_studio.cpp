@@ -285,6 +285,17 @@ TEST_F(Studio, SavedDocumentsReadBackAndExportsAreFiles)
     EXPECT_EQ(png->get_header_value("Content-Type"), "image/png");
     ASSERT_GT(png->body.size(), 24u);
     EXPECT_EQ(png->body.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+    EXPECT_EQ(png->body[25], 2) << "on white: RGB";
+    auto clear = client->Get("/api/export/png?dpi=72&background=none");
+    ASSERT_TRUE(clear);
+    ASSERT_EQ(clear->status, 200);
+    EXPECT_EQ(clear->body[25], 6) << "transparent: RGBA";
+    EXPECT_EQ(clear->body[19], char(612 & 255)) << "72 pixels per inch: 612 wide";
+    for (const char* bad : {"/api/export/png?dpi=0", "/api/export/png?background=blue"}) {
+        auto refused = client->Get(bad);
+        ASSERT_TRUE(refused);
+        EXPECT_EQ(refused->status, 400) << bad;
+    }
     auto pdf = client->Get("/api/export/pdf");
     ASSERT_TRUE(pdf);
     EXPECT_EQ(pdf->status, 200);
