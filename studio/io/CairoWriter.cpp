@@ -163,4 +163,6 @@ std::string documentToPdf(const Document& document)
     return pdf;
 }
 
+void drawArtwork(cairo_t* cr, const Document& document) { drawDocument(cr, document); }
+
 }  // namespace studio

@@ -8,6 +8,8 @@
 
 #include "studio/document/Document.h"
 
+typedef struct _cairo cairo_t;
+
 namespace studio {
 
 struct PixelSize {
@@ -26,5 +28,9 @@ std::string documentToPng(const Document& document, double dpi);
 
 // A one-page PDF, the page in points. Throws std::runtime_error if cairo fails.
 std::string documentToPdf(const Document& document);
+
+// Draws the document's artwork into cr in page points, y flipped to point
+// down, as the writers above do (for pictures of a part of the page).
+void drawArtwork(cairo_t* cr, const Document& document);
 
 }  // namespace studio

@@ -5,9 +5,14 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <variant>
+
+#include "studio/document/PageSizes.h"
+#include "studio/io/RasterPreview.h"
 
 #include "studio/io/Files.h"
 #include "studio/session/ScriptedDriver.h"
@@ -36,7 +41,19 @@ Request requestFor(const httplib::Request& req, std::function<Outcome(StudioSess
     request.work = std::move(work);
     request.since = numberParameter(req, "since").value_or(0);
     request.have = numberParameter(req, "have");
+    request.client = req.get_param_value("client");
     return request;
+}
+
+// A number parameter that must be there: a finite decimal number.
+std::optional<double> realParameter(const httplib::Request& req, const char* name)
+{
+    std::string text = req.get_param_value(name);
+    double value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 void send(httplib::Response& res, const Reply& reply)
@@ -106,6 +123,7 @@ StudioServer::StudioServer(StudioOptions options)
         try {
             session.emplace(std::move(options.document), options.seed, options.plugin, queue_, presence_,
                             options.heartbeatTimeout);
+            control_ = session->host().sharedControl();
             if (options.onStart) options.onStart(session->host());
         } catch (...) {
             started.set_exception(std::current_exception());
@@ -208,7 +226,9 @@ void StudioServer::routes()
     // Posts work to the host thread and answers with what it says.
     auto post = [this](std::function<Outcome(StudioSession&)> work) {
         return [this, work](const httplib::Request& req, httplib::Response& res) {
-            send(res, call(queue_, requestFor(req, work), replyTimeout_));
+            Reply reply;
+            answer(req.get_param_value("client"), requestFor(req, work), reply);
+            send(res, reply);
         };
     };
     auto client = [](const httplib::Request& req) { return req.get_param_value("client"); };
@@ -216,7 +236,9 @@ void StudioServer::routes()
     http.Get("/api/state", post([](StudioSession& s) { return s.nothing(); }));
     http.Post("/api/filter", [this, client](const httplib::Request& req, httplib::Response& res) {
         auto work = [who = client(req)](StudioSession& s) { return s.runFilter(who); };
-        send(res, call(queue_, requestFor(req, work), replyTimeout_));
+        Reply reply;
+        answer(client(req), requestFor(req, work), reply);
+        send(res, reply);
     });
     http.Post("/api/about", [this, client](const httplib::Request& req, httplib::Response& res) {
         auto work = [who = client(req)](StudioSession& s) { return s.showAbout(who); };
@@ -228,7 +250,9 @@ void StudioServer::routes()
         ScriptAction action = std::get<ScriptAction>(std::move(parsed));
         Request request = requestFor(req, [action](StudioSession& s) { return s.act(action); });
         request.coalesceKey = coalesceKeyOf(action);
-        send(res, call(queue_, std::move(request), replyTimeout_));
+        Reply reply;
+        answer(req.get_param_value("client"), std::move(request), reply);
+        send(res, reply);
     });
     http.Post("/api/undo", post([](StudioSession& s) { return s.undo(); }));
     http.Post("/api/redo", post([](StudioSession& s) { return s.redo(); }));
@@ -241,6 +265,70 @@ void StudioServer::routes()
     http.Get("/api/export/svg", post([](StudioSession& s) { return s.document(DocumentFormat::Svg, true); }));
     http.Get("/api/export/png", post([](StudioSession& s) { return s.document(DocumentFormat::Png, true); }));
     http.Get("/api/export/pdf", post([](StudioSession& s) { return s.document(DocumentFormat::Pdf, true); }));
+
+    // Read and asked without the host thread, which may be deep in a drawing.
+    http.Get("/api/progress", [this](const httplib::Request&, httplib::Response& res) {
+        RunControl::Progress p = control_->progress();
+        nlohmann::json body{{"working", p.working}, {"drawn", p.drawn}, {"elapsed", p.elapsed.count()}};
+        send(res, {200, "application/json", body.dump(), "", {}});
+    });
+    http.Post("/api/stop", [this](const httplib::Request&, httplib::Response& res) {
+        bool stopping = control_->requestStop();
+        send(res, {200, "application/json", nlohmann::json{{"ok", true}, {"stopping", stopping}}.dump(), "", {}});
+    });
+    http.Get("/api/raster", [this](const httplib::Request& req, httplib::Response& res) {
+        RasterRegion region;
+        std::pair<const char*, double*> numbers[] = {
+            {"x", &region.x}, {"y", &region.y}, {"w", &region.width}, {"h", &region.height}, {"scale", &region.scale}};
+        for (auto [name, value] : numbers) {
+            std::optional<double> number = realParameter(req, name);
+            if (!number) return sendError(res, 400, std::string(name) + ": expected a finite number");
+            *value = *number;
+        }
+        Reply reply;
+        answer(req.get_param_value("client"), requestFor(req, [region](StudioSession& s) { return s.raster(region); }),
+               reply);
+        send(res, reply);
+    });
+    http.Post("/api/new", [this](const httplib::Request& req, httplib::Response& res) {
+        // "SIZE [landscape]" with SIZE a named size (letter, a4, a5, b4, b5) or WIDTHxHEIGHT in points.
+        std::istringstream words(req.body);
+        std::string size, orientation, extra;
+        words >> size >> orientation >> extra;
+        bool landscape = orientation == "landscape";
+        if (!extra.empty() || !(orientation.empty() || landscape || orientation == "portrait"))
+            return sendError(res, 400, "expected a page size and \"portrait\" or \"landscape\", e.g. \"a4 landscape\"");
+        Page page;
+        if (std::optional<PageSize> named = findPageSize(size)) {
+            page = pageOf(*named, landscape);
+        } else {
+            float width = 0, height = 0;
+            size_t x = size.find('x');
+            auto parse = [](std::string_view text, float& out) {
+                auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+                return !text.empty() && ec == std::errc() && end == text.data() + text.size() && std::isfinite(out);
+            };
+            if (x == std::string::npos || !parse(std::string_view(size).substr(0, x), width) ||
+                !parse(std::string_view(size).substr(x + 1), height))
+                return sendError(res, 400,
+                                 "\"" + size +
+                                     "\": not a page size; expected letter, a4, a5, b4, b5 or WIDTHxHEIGHT in points");
+            page.width = landscape ? std::max(width, height) : width;
+            page.height = landscape ? std::min(width, height) : height;
+        }
+        Reply reply;
+        answer(req.get_param_value("client"), requestFor(req, [page](StudioSession& s) { return s.newDocument(page); }),
+               reply);
+        send(res, reply);
+    });
+    http.Get(R"(/api/preset/(\d+)\.png)", [this](const httplib::Request& req, httplib::Response& res) {
+        int32_t entry = -1;
+        const std::string text = req.matches[1];
+        std::from_chars(text.data(), text.data() + text.size(), entry);
+        Reply reply;
+        answer("", requestFor(req, [entry](StudioSession& s) { return s.presetPicture(entry); }), reply);
+        send(res, reply);
+    });
 
     http.Post("/api/heartbeat", [this, client](const httplib::Request& req, httplib::Response& res) {
         presence_.heartbeat(client(req));
@@ -257,6 +345,12 @@ void StudioServer::routes()
         res.set_header("Cache-Control", "no-cache");
         res.set_content(file->bytes.data(), file->bytes.size(), std::string(contentTypeOf(file->path)));
     });
+}
+
+void StudioServer::answer(const std::string& client, Request request, Reply& reply)
+{
+    Presence::Waiting waiting(presence_, client);
+    reply = call(queue_, std::move(request), replyTimeout_);
 }
 
 }  // namespace studio::web

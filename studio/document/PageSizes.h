@@ -1,0 +1,27 @@
+// The page sizes offered for new documents, in points (1/72 inch), portrait.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "studio/document/Document.h"
+
+namespace studio {
+
+struct PageSize {
+    std::string_view name;   // what a command line takes: "letter", "a4", ...
+    std::string_view label;  // what a person reads: "US Letter", "A4", ...
+    float width;
+    float height;
+};
+
+std::span<const PageSize> pageSizes();
+
+// The size named (case-insensitive), or none.
+std::optional<PageSize> findPageSize(std::string_view name);
+
+// The page of a size, turned on its side when landscape.
+Page pageOf(const PageSize& size, bool landscape);
+
+}  // namespace studio
