@@ -9,8 +9,8 @@ namespace studio {
 namespace {
 // ISO A sizes and the JIS B sizes of Japanese paper, converted from millimetres.
 constexpr std::array kSizes{
-    PageSize{"letter", "US Letter", 612.0f, 792.0f},   PageSize{"a4", "A4", 595.28f, 841.89f},
-    PageSize{"a5", "A5", 419.53f, 595.28f},            PageSize{"b4", "B4 (JIS)", 728.5f, 1031.81f},
+    PageSize{"letter", "US Letter", 612.0f, 792.0f}, PageSize{"a4", "A4", 595.28f, 841.89f},
+    PageSize{"a5", "A5", 419.53f, 595.28f},          PageSize{"b4", "B4 (JIS)", 728.5f, 1031.81f},
     PageSize{"b5", "B5 (JIS)", 515.91f, 728.5f},
 };
 }  // namespace

@@ -290,6 +290,13 @@ void StudioServer::routes()
                reply);
         send(res, reply);
     });
+    http.Get("/api/page-sizes", [](const httplib::Request&, httplib::Response& res) {
+        nlohmann::json sizes = nlohmann::json::array();
+        for (const PageSize& size : pageSizes())
+            sizes.push_back(
+                {{"name", size.name}, {"label", size.label}, {"width", size.width}, {"height", size.height}});
+        send(res, {200, "application/json", sizes.dump(), "", {}});
+    });
     http.Post("/api/new", [this](const httplib::Request& req, httplib::Response& res) {
         // "SIZE [landscape]" with SIZE a named size (letter, a4, a5, b4, b5) or WIDTHxHEIGHT in points.
         std::istringstream words(req.body);

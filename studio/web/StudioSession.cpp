@@ -105,6 +105,9 @@ bool StudioSession::serveOne(Dialog* modal)
 {
     // The host is about to wait for the user: whatever was asked is answered now.
     if (queue_.empty()) answerServed();
+    // Idle, with no dialog open: the preset pictures are made one by one, each
+    // short, so a request that comes meanwhile waits for one at most.
+    if (!modal && !busy() && queue_.empty() && makePresetPicture()) return true;
     std::optional<Request> request = queue_.pop(kPoll);
     if (!request && queue_.closed()) return false;
     // The page that opened the dialog has gone: nobody can end it any more.
@@ -117,11 +120,7 @@ bool StudioSession::serveOne(Dialog* modal)
         if (request) queue_.pushFront(std::move(*request));
         return true;
     }
-    if (!request) {
-        // Idle, with no dialog open: a good moment for the preset pictures.
-        if (!modal && !busy() && queue_.empty()) makePresetPicture();
-        return true;
-    }
+    if (!request) return true;
     auto slot = std::make_shared<Slot>();
     slot->reply = std::move(request->reply);
     slot->since = request->since;
