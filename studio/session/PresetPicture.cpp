@@ -18,11 +18,14 @@ class Restore {
 public:
     Restore(Host& host, PluginRunner& runner)
         : host_(host), runner_(runner), document_(std::move(host.document())), random_(host.random()),
-          record_(runner.record()), driver_(host.dialogs().driver())
+          record_(runner.record()), driver_(host.dialogs().driver()), faults_(host.faults())
     {
+        // Faults armed for the session's own runs are not the scratch run's to take.
+        host.faults().clear();
     }
     ~Restore()
     {
+        host_.faults() = faults_;
         host_.dialogs().setDriver(driver_);
         if (record_) runner_.setRecord(*record_);
         host_.random() = random_;
@@ -38,6 +41,7 @@ private:
     RandomSource random_;
     std::optional<FocaraParams> record_;
     UiDriver* driver_;
+    FaultInjector faults_;
 };
 
 }  // namespace

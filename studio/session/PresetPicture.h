@@ -1,7 +1,8 @@
 // A small picture of what a preset of the filter draws, made by the plug-in
 // itself: the filter runs in a scratch document with the preset chosen in
 // its dialog, as a person would, and the result is drawn as a PNG. The
-// host's document, random numbers, record and driver are as they were after.
+// host's document, random numbers, record, driver and armed faults are as
+// they were after.
 #pragma once
 
 #include <cstdint>
