@@ -13,8 +13,8 @@
 
 namespace studio {
 
-// The picture of preset popup entry `entry`, `width` pixels wide (the height
-// follows the built-in page). Never call it while a dialog is open. Throws
+// The picture of preset popup entry `entry`: the square around its drawing,
+// `width` pixels a side. Never call it while a dialog is open. Throws
 // std::runtime_error when the filter does not draw.
 std::string drawPresetPicture(Host& host, PluginRunner& runner, int32_t entry, int width);
 
