@@ -1,6 +1,7 @@
 #include "studio/session/PresetPicture.h"
 
 #include <algorithm>
+#include <mutex>
 #include <sstream>
 #include <stdexcept>
 
@@ -78,6 +79,10 @@ RasterRegion drawingSquare(const Document& document, int width)
 
 std::string drawPresetPicture(Host& host, PluginRunner& runner, int32_t entry, int width)
 {
+    // The plug-in's library is loaded once per process: two hosts (tests run
+    // several studios) never draw presets through it at the same time.
+    static std::mutex drawing;
+    std::lock_guard lock(drawing);
     Restore restore(host, runner);
     host.setDocument(Document::makeDefault());
     runner.setRecord(defaultRecord(host.document()));
