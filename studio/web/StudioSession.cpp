@@ -305,8 +305,7 @@ bool StudioSession::makePresetPicture()
 {
     if (presetsFailed_ || presetsMade_ >= kPresetEntries || host_.filters().empty()) return false;
     const bool current = fingerprintNow() == fingerprint_;
-    const size_t alerts = host_.dialogs().alerts().size();
-    const bool alertsShown = alertsSeen_ == alerts;
+    const bool alertsShown = alertsSeen_ == host_.dialogs().alerts().size();
     try {
         presetPictures_.resize(kPresetEntries);
         presetPictures_[presetsMade_] =
@@ -319,7 +318,6 @@ bool StudioSession::makePresetPicture()
     // The scratch run is nobody's business: no new version, no alerts.
     if (current) fingerprint_ = fingerprintNow();
     if (alertsShown) alertsSeen_ = host_.dialogs().alerts().size();
-    (void)alerts;
     return true;
 }
 
