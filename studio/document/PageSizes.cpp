@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <charconv>
+#include <cmath>
+#include <sstream>
 
 namespace studio {
 
@@ -34,6 +37,34 @@ Page pageOf(const PageSize& size, bool landscape)
     Page page;
     page.width = landscape ? size.height : size.width;
     page.height = landscape ? size.width : size.height;
+    return page;
+}
+
+std::optional<Page> parsePage(std::string_view text, std::string& why)
+{
+    std::istringstream words{std::string(text)};
+    std::string size, orientation, extra;
+    words >> size >> orientation >> extra;
+    const bool landscape = orientation == "landscape";
+    if (size.empty() || !extra.empty() || !(orientation.empty() || landscape || orientation == "portrait")) {
+        why = "expected a page size and \"portrait\" or \"landscape\", e.g. \"a4 landscape\"";
+        return std::nullopt;
+    }
+    if (std::optional<PageSize> named = findPageSize(size)) return pageOf(*named, landscape);
+    auto number = [](std::string_view digits, float& out) {
+        auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), out);
+        return !digits.empty() && ec == std::errc() && end == digits.data() + digits.size() && std::isfinite(out);
+    };
+    const std::string_view sides(size);
+    const size_t x = sides.find('x');
+    float width = 0, height = 0;
+    if (x == std::string_view::npos || !number(sides.substr(0, x), width) || !number(sides.substr(x + 1), height)) {
+        why = "\"" + size + "\": not a page size; expected letter, a4, a5, b4, b5 or WIDTHxHEIGHT in points";
+        return std::nullopt;
+    }
+    Page page;
+    page.width = landscape ? std::max(width, height) : width;
+    page.height = landscape ? std::min(width, height) : height;
     return page;
 }
 

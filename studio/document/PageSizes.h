@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "studio/document/Document.h"
@@ -23,5 +24,10 @@ std::optional<PageSize> findPageSize(std::string_view name);
 
 // The page of a size, turned on its side when landscape.
 Page pageOf(const PageSize& size, bool landscape);
+
+// A page from text as a person types it: "SIZE [portrait|landscape]", SIZE a
+// named size or WIDTHxHEIGHT in points (landscape puts the longer side
+// across). None, with why set to one line, when the text is not one.
+std::optional<Page> parsePage(std::string_view text, std::string& why);
 
 }  // namespace studio

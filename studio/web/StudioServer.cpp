@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstring>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <variant>
 
 #include "studio/document/PageSizes.h"
@@ -298,31 +297,10 @@ void StudioServer::routes()
         send(res, {200, "application/json", sizes.dump(), "", {}});
     });
     http.Post("/api/new", [this](const httplib::Request& req, httplib::Response& res) {
-        // "SIZE [landscape]" with SIZE a named size (letter, a4, a5, b4, b5) or WIDTHxHEIGHT in points.
-        std::istringstream words(req.body);
-        std::string size, orientation, extra;
-        words >> size >> orientation >> extra;
-        bool landscape = orientation == "landscape";
-        if (!extra.empty() || !(orientation.empty() || landscape || orientation == "portrait"))
-            return sendError(res, 400, "expected a page size and \"portrait\" or \"landscape\", e.g. \"a4 landscape\"");
-        Page page;
-        if (std::optional<PageSize> named = findPageSize(size)) {
-            page = pageOf(*named, landscape);
-        } else {
-            float width = 0, height = 0;
-            size_t x = size.find('x');
-            auto parse = [](std::string_view text, float& out) {
-                auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-                return !text.empty() && ec == std::errc() && end == text.data() + text.size() && std::isfinite(out);
-            };
-            if (x == std::string::npos || !parse(std::string_view(size).substr(0, x), width) ||
-                !parse(std::string_view(size).substr(x + 1), height))
-                return sendError(res, 400,
-                                 "\"" + size +
-                                     "\": not a page size; expected letter, a4, a5, b4, b5 or WIDTHxHEIGHT in points");
-            page.width = landscape ? std::max(width, height) : width;
-            page.height = landscape ? std::min(width, height) : height;
-        }
+        std::string why;
+        std::optional<Page> parsed = parsePage(req.body, why);
+        if (!parsed) return sendError(res, 400, why);
+        Page page = *parsed;
         Reply reply;
         answer(req.get_param_value("client"), requestFor(req, [page](StudioSession& s) { return s.newDocument(page); }),
                reply);

@@ -145,6 +145,16 @@ TEST(PageSizes, NamedSizesInPointsPortraitOrTurned)
         EXPECT_FLOAT_EQ(landscape.width, c.height) << c.name;
         EXPECT_FLOAT_EQ(landscape.height, c.width) << c.name;
     }
+    std::string why;
+    auto custom = studio::parsePage("300x400 landscape", why);
+    ASSERT_TRUE(custom);
+    EXPECT_FLOAT_EQ(custom->width, 400);
+    EXPECT_FLOAT_EQ(custom->height, 300);
+    for (const char* bad : {"", "a4 sideways", "a4 portrait extra", "12x", "x12", "1e99x5", "inf x5", "a3"}) {
+        why.clear();
+        EXPECT_FALSE(studio::parsePage(bad, why)) << bad;
+        EXPECT_FALSE(why.empty()) << bad;
+    }
     EXPECT_FALSE(studio::findPageSize("a3"));
     EXPECT_FALSE(studio::findPageSize(""));
 }
