@@ -21,6 +21,8 @@ public:
 
     // The driver that acts as the user; the accepting driver unless set. Not owned.
     void setDriver(UiDriver* driver) { driver_ = driver ? driver : &accepting_; }
+    // The driver set, or null for the accepting one.
+    UiDriver* driver() const { return driver_ == &accepting_ ? nullptr : driver_; }
 
     // Builds the dialog from its template, runs init, then the modal loop.
     // The id of the item that ended it, or -1 when there is no such template

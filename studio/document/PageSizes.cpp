@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <sstream>
 #include <stdexcept>
 
 namespace studio {
@@ -16,11 +17,11 @@ constexpr double kPointsPerMm = kPointsPerInch / 25.4;
 constexpr double kMaxSide = 14400;
 
 constexpr std::array<PageSize, 5> kSizes{{
-    {"letter", 612, 792},
-    {"a4", 595.28, 841.89},
-    {"a5", 419.53, 595.28},
-    {"b4", 728.5, 1031.81},
-    {"b5", 515.91, 728.5},
+    {"letter", "US Letter", 612, 792},
+    {"a4", "A4", 595.28, 841.89},
+    {"a5", "A5", 419.53, 595.28},
+    {"b4", "B4 (JIS)", 728.5, 1031.81},
+    {"b5", "B5 (JIS)", 515.91, 728.5},
 }};
 
 std::string lower(std::string_view text)
@@ -85,10 +86,37 @@ PageSize parsePageSize(std::string_view text)
     auto widthScale = unitScale(width.unit);
     auto heightScale = unitScale(height.unit);
     if (!widthScale || !heightScale) throw std::invalid_argument("unknown unit; expected pt, mm or in");
-    PageSize size{"custom", width.value * *widthScale, height.value * *heightScale};
+    PageSize size{"custom", "Custom", width.value * *widthScale, height.value * *heightScale};
     if (!(size.width > 0 && size.height > 0) || size.width > kMaxSide || size.height > kMaxSide)
         throw std::invalid_argument("each side must be above 0 and at most 14400 points");
     return size;
+}
+
+Page pageOf(const PageSize& size, bool landscape)
+{
+    PageSize turned = landscape ? studio::landscape(size) : size;
+    Page page;
+    page.width = static_cast<float>(turned.width);
+    page.height = static_cast<float>(turned.height);
+    return page;
+}
+
+std::optional<Page> parsePage(std::string_view text, std::string& why)
+{
+    std::istringstream words{std::string(text)};
+    std::string size, orientation, extra;
+    words >> size >> orientation >> extra;
+    const bool turned = orientation == "landscape";
+    if (size.empty() || !extra.empty() || !(orientation.empty() || turned || orientation == "portrait")) {
+        why = "expected a page size and \"portrait\" or \"landscape\", e.g. \"a4 landscape\"";
+        return std::nullopt;
+    }
+    try {
+        return pageOf(parsePageSize(size), turned);
+    } catch (const std::invalid_argument& e) {
+        why = "\"" + size + "\": " + e.what();
+        return std::nullopt;
+    }
 }
 
 }  // namespace studio

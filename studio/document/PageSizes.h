@@ -7,12 +7,15 @@
 #include <string>
 #include <string_view>
 
+#include "studio/document/Document.h"
+
 namespace studio {
 
 struct PageSize {
-    const char* name;
-    double width;   // points, portrait
-    double height;  // points
+    const char* name;   // what a command line takes: "letter", "a4", ...
+    const char* label;  // what a person reads: "US Letter", "B4 (JIS)", ...
+    double width;       // points, portrait
+    double height;      // points
 };
 
 // letter, a4, a5, b4, b5 (B4 and B5 are the JIS sizes), portrait.
@@ -27,5 +30,16 @@ PageSize landscape(PageSize size);
 // "8.5inx11in". Each side must be above 0 and at most 14400 points (200
 // inches, the largest page a PDF holds), else std::invalid_argument.
 PageSize parsePageSize(std::string_view text);
+
+// The size named (any case), or none: the same as pageSizeNamed.
+inline std::optional<PageSize> findPageSize(std::string_view name) { return pageSizeNamed(name); }
+
+// A document page of a size, turned on its side when landscape.
+Page pageOf(const PageSize& size, bool landscape);
+
+// A page from text as a person types it in the studio: "SIZE [portrait|landscape]",
+// SIZE as parsePageSize takes it. None, with why set to one line, when the
+// text is not one.
+std::optional<Page> parsePage(std::string_view text, std::string& why);
 
 }  // namespace studio

@@ -7,7 +7,8 @@
 namespace studio {
 
 namespace {
-Host* gActive = nullptr;
+// Each thread has its own: a studio's host lives on its host thread, and tests may run several.
+thread_local Host* gActive = nullptr;
 }  // namespace
 
 Host::Host(Document document, uint64_t seed) : document_(std::move(document)), random_(seed), previous_(gActive)

@@ -13,6 +13,7 @@
 #include "studio/document/Document.h"
 #include "studio/host/FaultInjector.h"
 #include "studio/host/RandomSource.h"
+#include "studio/host/RunControl.h"
 
 namespace studio {
 
@@ -35,6 +36,9 @@ public:
     void setDocument(Document document) { document_ = std::move(document); }
     RandomSource& random() { return random_; }
     FaultInjector& faults() { return faults_; }
+    // Progress and stop of the run in hand, shared with threads that watch it.
+    RunControl& control() { return *control_; }
+    const std::shared_ptr<RunControl>& sharedControl() const { return control_; }
 
     // How many times each suite is held now, by name.
     const std::map<std::string, int>& heldSuites() const { return held_; }
@@ -88,6 +92,7 @@ private:
     RandomSource random_;
     uint64_t drawsAtLastUndo_ = 0;
     FaultInjector faults_;
+    std::shared_ptr<RunControl> control_ = std::make_shared<RunControl>();
     std::map<std::string, int> held_;
     std::vector<std::string> acquired_;
     std::vector<Color> namedColors_;

@@ -199,4 +199,6 @@ std::string documentToPdf(const Document& document, const OutputOptions& options
     return pdf;
 }
 
+void drawArtwork(cairo_t* cr, const Document& document) { drawDocument(cr, document, std::nullopt); }
+
 }  // namespace studio

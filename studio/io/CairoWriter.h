@@ -9,6 +9,8 @@
 #include "studio/document/Document.h"
 #include "studio/io/OutputOptions.h"
 
+typedef struct _cairo cairo_t;
+
 namespace studio {
 
 struct PixelSize {
@@ -36,5 +38,9 @@ std::string documentToPdf(const Document& document, const OutputOptions& options
 
 // The PNG text keyword that holds the settings.
 inline constexpr const char* kPngSettingsKeyword = "focara-settings";
+
+// Draws the document's artwork into cr in page points, y flipped to point
+// down, as the writers above do (for pictures of a part of the page).
+void drawArtwork(cairo_t* cr, const Document& document);
 
 }  // namespace studio

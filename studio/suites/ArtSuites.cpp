@@ -21,6 +21,7 @@ AIErr newArt(int16_t type, int16_t paintOrder, AIArtHandle prep, AIArtHandle* ne
     return guarded("NewArt", [&](Host& host) -> AIErr {
         if (type != kPathArt || !newArt) return kBadParameterErr;
         *newArt = handle(host.document().newPath(paintOrder, art(prep)));
+        host.control().noteCreated();
         return kNoErr;
     });
 }
@@ -30,6 +31,7 @@ AIErr duplicateArt(AIArtHandle source, int16_t paintOrder, AIArtHandle prep, AIA
     return guarded("DuplicateArt", [&](Host& host) -> AIErr {
         if (!source) return kBadParameterErr;
         Art& copy = host.document().duplicate(*art(source), paintOrder, art(prep));
+        host.control().noteCreated();
         if (newArt) *newArt = handle(copy);
         return kNoErr;
     });

@@ -1,8 +1,10 @@
 #include "studio/web/DialogJson.h"
 
+#include "studio/dialogs/FieldHelp.h"
+
 namespace studio::web {
 
-nlohmann::json itemToJson(const DialogItem& item)
+nlohmann::json itemToJson(const DialogItem& item, bool describeField)
 {
     nlohmann::json j{
         {"id", item.id},
@@ -33,6 +35,15 @@ nlohmann::json itemToJson(const DialogItem& item)
     default: break;
     }
     if (item.isDefault) j["default"] = true;
+    // A value item says what it edits: screen readers and tooltips read it.
+    if (const FocaraParamField* field = fieldOfItem(item.id);
+        describeField && field && item.kind != ItemKind::TextStatic) {
+        if (auto help = fieldHelp(field->name))
+            j["field"] = {{"name", field->name},
+                          {"title", help->title},
+                          {"unit", help->unit},
+                          {"tooltip", tooltipOf(*field, *help, item.text)}};
+    }
     return j;
 }
 

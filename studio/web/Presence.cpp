@@ -42,8 +42,32 @@ bool Presence::lost(std::chrono::milliseconds timeout) const
     std::lock_guard lock(mutex_);
     if (watched_.empty()) return false;
     if (farewell_) return true;
+    if (waiting_.contains(watched_)) return false;
     auto it = seen_.find(watched_);
     return it == seen_.end() || Clock::now() - it->second > timeout;
+}
+
+std::string Presence::watched() const
+{
+    std::lock_guard lock(mutex_);
+    return watched_;
+}
+
+Presence::Waiting::Waiting(Presence& presence, std::string client) : presence_(presence), client_(std::move(client))
+{
+    if (client_.empty()) return;
+    std::lock_guard lock(presence_.mutex_);
+    ++presence_.waiting_[client_];
+}
+
+Presence::Waiting::~Waiting()
+{
+    if (client_.empty()) return;
+    std::lock_guard lock(presence_.mutex_);
+    auto it = presence_.waiting_.find(client_);
+    if (it != presence_.waiting_.end() && --it->second == 0) presence_.waiting_.erase(it);
+    // Only pages that beat are timed: a script that never did stays unwatched.
+    if (auto seen = presence_.seen_.find(client_); seen != presence_.seen_.end()) seen->second = Clock::now();
 }
 
 }  // namespace studio::web

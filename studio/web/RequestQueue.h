@@ -43,6 +43,7 @@ struct Request {
     // A queued value change of the same item: the later one replaces it.
     std::optional<std::pair<int, int32_t>> coalesceKey;
     uint64_t since = 0;  // the state revision the client already has
+    std::string client;  // the page that asks, when it says
     // The document version the client shows: a newer document comes with the answer, as SVG.
     std::optional<uint64_t> have;
 };

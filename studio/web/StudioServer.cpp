@@ -5,11 +5,15 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <nlohmann/json.hpp>
 #include <variant>
 
 #include "studio/document/HostSettings.h"
+#include "studio/document/PageSizes.h"
+#include "studio/io/RasterPreview.h"
+
 #include "studio/io/Files.h"
 #include "studio/session/ScriptedDriver.h"
 #include "studio/web/Assets.h"
@@ -37,7 +41,19 @@ Request requestFor(const httplib::Request& req, std::function<Outcome(StudioSess
     request.work = std::move(work);
     request.since = numberParameter(req, "since").value_or(0);
     request.have = numberParameter(req, "have");
+    request.client = req.get_param_value("client");
     return request;
+}
+
+// A number parameter that must be there: a finite decimal number.
+std::optional<double> realParameter(const httplib::Request& req, const char* name)
+{
+    std::string text = req.get_param_value(name);
+    double value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 void send(httplib::Response& res, const Reply& reply)
@@ -107,6 +123,7 @@ StudioServer::StudioServer(StudioOptions options)
         try {
             session.emplace(std::move(options.document), options.seed, options.plugin, queue_, presence_,
                             options.heartbeatTimeout);
+            control_ = session->host().sharedControl();
             if (options.onStart) options.onStart(session->host());
         } catch (...) {
             started.set_exception(std::current_exception());
@@ -209,7 +226,9 @@ void StudioServer::routes()
     // Posts work to the host thread and answers with what it says.
     auto post = [this](std::function<Outcome(StudioSession&)> work) {
         return [this, work](const httplib::Request& req, httplib::Response& res) {
-            send(res, call(queue_, requestFor(req, work), replyTimeout_));
+            Reply reply;
+            answer(req.get_param_value("client"), requestFor(req, work), reply);
+            send(res, reply);
         };
     };
     auto client = [](const httplib::Request& req) { return req.get_param_value("client"); };
@@ -217,7 +236,9 @@ void StudioServer::routes()
     http.Get("/api/state", post([](StudioSession& s) { return s.nothing(); }));
     http.Post("/api/filter", [this, client](const httplib::Request& req, httplib::Response& res) {
         auto work = [who = client(req)](StudioSession& s) { return s.runFilter(who); };
-        send(res, call(queue_, requestFor(req, work), replyTimeout_));
+        Reply reply;
+        answer(client(req), requestFor(req, work), reply);
+        send(res, reply);
     });
     http.Post("/api/about", [this, client](const httplib::Request& req, httplib::Response& res) {
         auto work = [who = client(req)](StudioSession& s) { return s.showAbout(who); };
@@ -229,7 +250,9 @@ void StudioServer::routes()
         ScriptAction action = std::get<ScriptAction>(std::move(parsed));
         Request request = requestFor(req, [action](StudioSession& s) { return s.act(action); });
         request.coalesceKey = coalesceKeyOf(action);
-        send(res, call(queue_, std::move(request), replyTimeout_));
+        Reply reply;
+        answer(req.get_param_value("client"), std::move(request), reply);
+        send(res, reply);
     });
     http.Post("/api/undo", post([](StudioSession& s) { return s.undo(); }));
     http.Post("/api/redo", post([](StudioSession& s) { return s.redo(); }));
@@ -263,6 +286,56 @@ void StudioServer::routes()
     });
     http.Get("/api/export/pdf", post([](StudioSession& s) { return s.document(DocumentFormat::Pdf, true); }));
 
+    // Read and asked without the host thread, which may be deep in a drawing.
+    http.Get("/api/progress", [this](const httplib::Request&, httplib::Response& res) {
+        RunControl::Progress p = control_->progress();
+        nlohmann::json body{{"working", p.working}, {"drawn", p.drawn}, {"elapsed", p.elapsed.count()}};
+        send(res, {200, "application/json", body.dump(), "", {}});
+    });
+    http.Post("/api/stop", [this](const httplib::Request&, httplib::Response& res) {
+        bool stopping = control_->requestStop();
+        send(res, {200, "application/json", nlohmann::json{{"ok", true}, {"stopping", stopping}}.dump(), "", {}});
+    });
+    http.Get("/api/raster", [this](const httplib::Request& req, httplib::Response& res) {
+        RasterRegion region;
+        std::pair<const char*, double*> numbers[] = {
+            {"x", &region.x}, {"y", &region.y}, {"w", &region.width}, {"h", &region.height}, {"scale", &region.scale}};
+        for (auto [name, value] : numbers) {
+            std::optional<double> number = realParameter(req, name);
+            if (!number) return sendError(res, 400, std::string(name) + ": expected a finite number");
+            *value = *number;
+        }
+        Reply reply;
+        answer(req.get_param_value("client"), requestFor(req, [region](StudioSession& s) { return s.raster(region); }),
+               reply);
+        send(res, reply);
+    });
+    http.Get("/api/page-sizes", [](const httplib::Request&, httplib::Response& res) {
+        nlohmann::json sizes = nlohmann::json::array();
+        for (const PageSize& size : pageSizes())
+            sizes.push_back(
+                {{"name", size.name}, {"label", size.label}, {"width", size.width}, {"height", size.height}});
+        send(res, {200, "application/json", sizes.dump(), "", {}});
+    });
+    http.Post("/api/new", [this](const httplib::Request& req, httplib::Response& res) {
+        std::string why;
+        std::optional<Page> parsed = parsePage(req.body, why);
+        if (!parsed) return sendError(res, 400, why);
+        Page page = *parsed;
+        Reply reply;
+        answer(req.get_param_value("client"), requestFor(req, [page](StudioSession& s) { return s.newDocument(page); }),
+               reply);
+        send(res, reply);
+    });
+    http.Get(R"(/api/preset/(\d+)\.png)", [this](const httplib::Request& req, httplib::Response& res) {
+        int32_t entry = -1;
+        const std::string text = req.matches[1];
+        std::from_chars(text.data(), text.data() + text.size(), entry);
+        Reply reply;
+        answer("", requestFor(req, [entry](StudioSession& s) { return s.presetPicture(entry); }), reply);
+        send(res, reply);
+    });
+
     http.Post("/api/heartbeat", [this, client](const httplib::Request& req, httplib::Response& res) {
         presence_.heartbeat(client(req));
         res.status = 204;
@@ -278,6 +351,12 @@ void StudioServer::routes()
         res.set_header("Cache-Control", "no-cache");
         res.set_content(file->bytes.data(), file->bytes.size(), std::string(contentTypeOf(file->path)));
     });
+}
+
+void StudioServer::answer(const std::string& client, Request request, Reply& reply)
+{
+    Presence::Waiting waiting(presence_, client);
+    reply = call(queue_, std::move(request), replyTimeout_);
 }
 
 }  // namespace studio::web

@@ -71,9 +71,13 @@ public:
 
 private:
     void routes();
+    // Posts a request for the host thread and answers with its reply; the
+    // page that asked counts as present while it waits.
+    void answer(const std::string& client, Request request, Reply& reply);
 
     RequestQueue queue_;
     Presence presence_;
+    std::shared_ptr<RunControl> control_;  // the host's: progress and stop, read from HTTP threads
     std::chrono::milliseconds replyTimeout_;
     std::thread hostThread_;
     std::unique_ptr<httplib::Server> http_;

@@ -7,6 +7,7 @@
 #include "studio/io/CairoWriter.h"
 #include "studio/io/DocumentJson.h"
 #include "studio/io/SvgWriter.h"
+#include "studio/session/PresetPicture.h"
 #include "studio/web/DialogJson.h"
 
 namespace studio::web {
@@ -20,11 +21,34 @@ constexpr std::chrono::milliseconds kPoll{100};
 constexpr size_t kUndoDepth = 50;
 // Exported pictures have the command's default resolution.
 constexpr double kPngDpi = 150;
+// Entries of the filter's preset popup: " Reset" and 24 stored sets.
+constexpr int32_t kPresetEntries = 25;
+
+// The dialog item that shows a record field, or 0.
+int32_t itemOfField(const char* name)
+{
+    for (const FocaraParamField& field : kFocaraParamFields)
+        if (std::string_view(field.name) == name) return field.item;
+    return 0;
+}
+
+// A stoppable piece of work on the host thread: the user may stop it from another thread.
+class Stoppable {
+public:
+    explicit Stoppable(RunControl& control) : control_(control) { control_.beginWork(); }
+    ~Stoppable() { control_.endWork(); }
+    Stoppable(const Stoppable&) = delete;
+    Stoppable& operator=(const Stoppable&) = delete;
+
+private:
+    RunControl& control_;
+};
 }  // namespace
 
 struct StudioSession::Slot {
     std::promise<Reply> reply;
     uint64_t since = 0;
+    std::string client;
     std::optional<uint64_t> have;
     std::optional<Outcome> outcome;  // none while its work still runs
 };
@@ -46,6 +70,7 @@ public:
     ~Running()
     {
         session_.running_ = false;
+        session_.runningFilter_ = false;
         session_.runOwner_.clear();
     }
     Running(const Running&) = delete;
@@ -80,10 +105,17 @@ bool StudioSession::serveOne(Dialog* modal)
 {
     // The host is about to wait for the user: whatever was asked is answered now.
     if (queue_.empty()) answerServed();
+    // Idle, with no dialog open: the preset pictures are made one by one, each
+    // short, so a request that comes meanwhile waits for one at most.
+    if (!modal && !busy() && queue_.empty() && makePresetPicture()) return true;
     std::optional<Request> request = queue_.pop(kPoll);
     if (!request && queue_.closed()) return false;
     // The page that opened the dialog has gone: nobody can end it any more.
     if (modal && presence_.lost(heartbeatTimeout_)) {
+        if (std::string gone = presence_.watched(); !gone.empty())
+            ended_[gone] = "The filter's dialog was cancelled because this page was not heard from for " +
+                           std::to_string(heartbeatTimeout_.count() / 1000) +
+                           " seconds; the document and the settings are as they were before it opened.";
         cancelDialog(*modal);
         if (request) queue_.pushFront(std::move(*request));
         return true;
@@ -92,6 +124,7 @@ bool StudioSession::serveOne(Dialog* modal)
     auto slot = std::make_shared<Slot>();
     slot->reply = std::move(request->reply);
     slot->since = request->since;
+    slot->client = request->client;
     slot->have = request->have;
     served_.push_back(slot);
     try {
@@ -118,8 +151,17 @@ void StudioSession::answerServed()
         }
         json body = state(slot->since);
         if (slot->have && *slot->have < documentVersion_) {
-            if (!svg) svg = documentToSvg(host_.document());
-            body["preview"] = {{"version", documentVersion_}, {"svg", *svg}};
+            // A drawing too large for the page's DOM is sent as pictures of what the page shows.
+            if (host_.document().artCount() > kSvgPathBudget) {
+                body["preview"] = {{"version", documentVersion_}, {"raster", true}};
+            } else {
+                if (!svg) svg = documentToSvg(host_.document());
+                body["preview"] = {{"version", documentVersion_}, {"svg", *svg}};
+            }
+        }
+        if (auto it = ended_.find(slot->client); it != ended_.end() && !slot->client.empty()) {
+            body["ended"] = it->second;
+            ended_.erase(it);
         }
         body["ok"] = outcome.status < 400;
         if (!outcome.error.empty()) body["error"] = outcome.error;
@@ -131,6 +173,9 @@ void StudioSession::runModal(Dialog& dialog)
 {
     dialogs_.push_back({&dialog, ++serial_, {}});
     if (dialogs_.size() == 1) presence_.watch(runOwner_);
+    // The preview drawn as the dialog opened was stopped.
+    if (dialogs_.size() == 1 && host_.control().stopRequested()) finishStop(dialog);
+    host_.control().endWork();
     while (!dialog.result)
         if (!serveOne(&dialog)) cancelDialog(dialog);
     dialogs_.pop_back();
@@ -147,6 +192,8 @@ Outcome StudioSession::runFilter(const std::string& client)
     PluginRunner::RunResult run{};
     {
         Running running(*this, client);
+        runningFilter_ = true;
+        Stoppable stoppable(host_.control());
         run = plugin_.runner().runFilter(true);
     }
     documentReplaced_ = true;
@@ -169,9 +216,109 @@ Outcome StudioSession::act(const ScriptAction& action)
     if (dialogs_.empty()) return Outcome::refused(409, "no dialog is open");
     // `state` prints the dialog as text; the page has it as items already.
     std::ostringstream ignored;
-    std::string refused = performAction(host_, *dialogs_.back().dialog, action, ignored);
+    Dialog& dialog = *dialogs_.back().dialog;
+    std::string refused;
+    bool stopped = false;
+    {
+        Stoppable stoppable(host_.control());
+        refused = performAction(host_, dialog, action, ignored);
+        stopped = host_.control().stopRequested();
+    }
+    // The dialog ended on its own (OK, Cancel) before the stop could matter.
+    if (stopped && !dialog.result) finishStop(dialog);
     if (!refused.empty()) return Outcome::refused(422, "\"" + action.text + "\": " + refused);
     return {};
+}
+
+void StudioSession::finishStop(Dialog& dialog)
+{
+    host_.control().endWork();
+    // The filter run's undo context holds the previews only: the stopped one and what it had not yet taken away.
+    host_.document().undo();
+    // As a person would: click Preview off, so that nothing draws again until asked.
+    const int32_t preview = itemOfField("preview");
+    for (const auto& item : dialog.items) {
+        if (item->id != preview || item->value == 0) continue;
+        std::ostringstream ignored;
+        ScriptAction off;
+        off.kind = ScriptAction::Kind::Toggle;
+        off.id = preview;
+        off.text = "toggle " + std::to_string(preview);
+        performAction(host_, dialog, off, ignored);
+        break;
+    }
+    if (notices_.size() >= 20) notices_.erase(notices_.begin());
+    notices_.emplace_back(++revision_, "Preview stopped: what it had drawn was taken away and Preview is off. "
+                                       "OK draws the settings as they stand.");
+}
+
+Outcome StudioSession::raster(const RasterRegion& region)
+{
+    Reply reply;
+    try {
+        reply = {200, "image/png", regionToPng(host_.document(), region), "", {}};
+    } catch (const InputError& e) {
+        return Outcome::refused(400, e.what());
+    }
+    publish();
+    reply.headers.emplace_back("X-Document-Version", std::to_string(documentVersion_));
+    return {200, "", std::move(reply)};
+}
+
+Outcome StudioSession::newDocument(Page page)
+{
+    if (busy()) return Outcome::refused(409, "a dialog is open; close it first");
+    if (!(page.width > 0 && page.height > 0 && page.width <= 16383 && page.height <= 16383))
+        return Outcome::refused(400, "a page's width and height must lie above 0 and at most 16383 points");
+    Document fresh;
+    fresh.page = page;
+    fresh.view.center = {page.width / 2, page.height / 2};
+    // Settings that still point at the old page's centre follow it to the new one.
+    if (std::optional<FocaraParams> record = plugin_.runner().record()) {
+        const AIRealPoint old = host_.document().view.center;
+        if (record->centerX == old.h && record->centerY == old.v) {
+            record->centerX = fresh.view.center.h;
+            record->centerY = fresh.view.center.v;
+        }
+        if (record->midpointX == old.h && record->midpointY == old.v) {
+            record->midpointX = fresh.view.center.h;
+            record->midpointY = fresh.view.center.v;
+        }
+        plugin_.runner().setRecord(*record);
+    }
+    keepForUndo(host_.document().clone());
+    host_.setDocument(std::move(fresh));
+    documentReplaced_ = true;
+    return {};
+}
+
+Outcome StudioSession::presetPicture(int32_t entry)
+{
+    if (entry < 0 || entry >= kPresetEntries) return Outcome::refused(404, "no such preset");
+    if (static_cast<size_t>(entry) >= presetPictures_.size() || presetPictures_[entry].empty())
+        return Outcome::refused(404, "this preset's picture is not made yet");
+    Reply reply{200, "image/png", presetPictures_[entry], "", {{"Cache-Control", "max-age=3600"}}};
+    return {200, "", std::move(reply)};
+}
+
+bool StudioSession::makePresetPicture()
+{
+    if (presetsFailed_ || presetsMade_ >= kPresetEntries || host_.filters().empty()) return false;
+    const bool current = fingerprintNow() == fingerprint_;
+    const bool alertsShown = alertsSeen_ == host_.dialogs().alerts().size();
+    try {
+        presetPictures_.resize(kPresetEntries);
+        presetPictures_[presetsMade_] =
+            drawPresetPicture(host_, plugin_.runner(), static_cast<int32_t>(presetsMade_), kPresetPictureWidth);
+        ++presetsMade_;
+    } catch (const std::exception&) {
+        // A plug-in that cannot draw its presets gets plain names, not an error at every idle moment.
+        presetsFailed_ = true;
+    }
+    // The scratch run is nobody's business: no new version, no alerts.
+    if (current) fingerprint_ = fingerprintNow();
+    if (alertsShown) alertsSeen_ = host_.dialogs().alerts().size();
+    return true;
 }
 
 void StudioSession::keepForUndo(Document before)
@@ -255,18 +402,24 @@ Outcome StudioSession::exportPng(double dpi, std::optional<Color> background)
     }
 }
 
-void StudioSession::publish()
+StudioSession::Fingerprint StudioSession::fingerprintNow() const
 {
     const Document& doc = host_.document();
-    Fingerprint now{host_.redraws(), doc.journalSize(), doc.artCount(),
-                    doc.view.zoom,   doc.view.center.h, doc.view.center.v};
+    return {host_.redraws(), doc.journalSize(), doc.artCount(), doc.view.zoom, doc.view.center.h, doc.view.center.v};
+}
+
+void StudioSession::publish()
+{
+    Fingerprint now = fingerprintNow();
     if (documentReplaced_ || !(now == fingerprint_)) ++documentVersion_;
     fingerprint_ = now;
     documentReplaced_ = false;
 
     for (OpenDialog& open : dialogs_) {
+        // The filter's own dialog is the first one a filter run opens.
+        const bool filterDialog = runningFilter_ && &open == &dialogs_.front();
         for (const auto& item : open.dialog->items) {
-            json shown = itemToJson(*item);
+            json shown = itemToJson(*item, filterDialog);
             auto [it, added] = open.published.try_emplace(item->id, shown, 0);
             if (added || it->second.first != shown) it->second = {std::move(shown), ++revision_};
         }
@@ -300,12 +453,17 @@ json StudioSession::state(uint64_t since) const
     json alerts = json::array();
     for (const auto& [revision, text] : alerts_)
         if (revision > since) alerts.push_back(text);
+    json notices = json::array();
+    for (const auto& [revision, text] : notices_)
+        if (revision > since) notices.push_back(text);
 
     return {{"revision", revision_},
             {"filters", std::move(filters)},
             {"dialogs", std::move(dialogs)},
             {"running", running_},
             {"alerts", std::move(alerts)},
+            {"notices", std::move(notices)},
+            {"presets", presetsMade_},
             {"canUndo", !undo_.empty()},
             {"canRedo", !redo_.empty()},
             {"seed", seed_},

@@ -13,12 +13,15 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "studio/document/PageSizes.h"
 #include "studio/host/Host.h"
+#include "studio/io/RasterPreview.h"
 #include "studio/session/FilterRun.h"
 #include "studio/session/ScriptedDriver.h"
 #include "studio/web/Presence.h"
@@ -54,7 +57,18 @@ public:
     Outcome document(DocumentFormat format, bool attachment);
     // Export PNG at dpi on background (nullopt: transparent).
     Outcome exportPng(double dpi, std::optional<Color> background);
+    // A picture of part of the page: the preview of a drawing too large for SVG.
+    Outcome raster(const RasterRegion& region);
+    // A new empty document with this page; the one it replaces can be had back with undo.
+    Outcome newDocument(Page page);
+    // The picture of preset popup entry `entry`, once made (404 before).
+    Outcome presetPicture(int32_t entry);
     Outcome nothing() { return {}; }
+
+    // Above this many paths the page is sent pictures of what it shows, not SVG.
+    static constexpr size_t kSvgPathBudget = 5000;
+    // Preset pictures are this many pixels wide.
+    static constexpr int kPresetPictureWidth = 96;
 
     Host& host() { return host_; }
     const Document& currentDocument() const { return host_.document(); }
@@ -72,6 +86,10 @@ private:
     void publish();
     nlohmann::json state(uint64_t since) const;
     void cancelDialog(Dialog& dialog);
+    // The user stopped the preview: what it drew goes, Preview goes off.
+    void finishStop(Dialog& dialog);
+    // Makes the next missing preset picture while nobody waits; false when none is missing.
+    bool makePresetPicture();
     void keepForUndo(Document before);
     bool busy() const { return running_; }
 
@@ -84,8 +102,9 @@ private:
 
     std::vector<Document> undo_;
     std::vector<Document> redo_;
-    bool running_ = false;  // a filter or the About box runs
-    std::string runOwner_;  // the page that started it
+    bool running_ = false;        // a filter or the About box runs
+    std::string runOwner_;        // the page that started it
+    bool runningFilter_ = false;  // the run is the filter's, not the About box
 
     std::vector<std::shared_ptr<Slot>> served_;  // served, not yet answered
     std::vector<OpenDialog> dialogs_;            // open now, innermost last
@@ -99,10 +118,17 @@ private:
         float zoom = 0, centerX = 0, centerY = 0;
         bool operator==(const Fingerprint&) const = default;
     } fingerprint_;
+    Fingerprint fingerprintNow() const;
     uint64_t documentVersion_ = 1;
     bool documentReplaced_ = false;
     std::vector<std::pair<uint64_t, std::string>> alerts_;  // by revision
     size_t alertsSeen_ = 0;
+    std::vector<std::pair<uint64_t, std::string>> notices_;  // by revision: what the host did for the user
+    std::map<std::string, std::string> ended_;               // pages whose dialog was ended for them: what to tell them
+
+    std::vector<std::string> presetPictures_;  // by entry; empty until made
+    size_t presetsMade_ = 0;
+    bool presetsFailed_ = false;
 };
 
 }  // namespace studio::web

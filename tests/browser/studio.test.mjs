@@ -74,7 +74,8 @@ after(async () => {
 
 const dialog = (name = 'Vexo_Zoom') => page.locator(`.window.dialog[data-name="${name}"]`);
 const item = (id) => dialog().locator(`.item[data-item-id="${id}"]`);
-const pathCount = () => page.locator('#sheet path').count();
+// The paths of the drawing the page shows, as the host counted them (a large drawing is a picture).
+const pathCount = () => page.evaluate(() => Number(document.querySelector('#sheet').dataset.paths));
 
 // Every request the page made is answered and shown.
 async function idle() {
@@ -82,7 +83,7 @@ async function idle() {
 }
 
 async function waitForPaths(count, timeout = 10000) {
-  await page.waitForFunction((n) => document.querySelectorAll('#sheet path').length === n, count, { timeout });
+  await page.waitForFunction((n) => document.querySelector('#sheet').dataset.paths === String(n), count, { timeout });
 }
 
 async function serverState() {
@@ -201,31 +202,149 @@ test('a pick button takes the point clicked on the page: "Zoom center"', async (
   await item(90).click();  // back to page "Zoom"
 });
 
-test('a large drawing (40 sets of 300 lines) keeps the page responsive and shows the busy state', async () => {
+// Milliseconds from now until the page runs a timer, and until a click on a status bar button is handled.
+async function responsiveness() {
+  const ping = await page.evaluate(() => new Promise((resolve) => { const t0 = performance.now(); setTimeout(() => resolve(performance.now() - t0), 0); }));
+  await page.evaluate(() => { window.clicked = null; document.querySelector('#zoom-text').addEventListener('click', () => { window.clicked = performance.now(); }, { once: true }); });
+  const t0 = await page.evaluate(() => performance.now());
+  await page.click('#zoom-text');
+  const click = await page.evaluate((start) => window.clicked - start, t0);
+  return { ping, click };
+}
+
+async function setOn(pageButton, id, value) {
+  await item(pageButton).click();
+  await typeInto(id, value);
+}
+
+test('the 252,000-path drawing (300 lines, 40 sets, 20 sketch copies) previews as a picture; the page stays usable', async () => {
   await item(161).selectOption({ label: ' Reset' });
   await idle();
-  await item(93).click();  // page "Repeat"
-  await typeInto(26, 40);
+  await setOn(93, 26, 40);  // page "Repeat": zoom sets
+  await setOn(91, 15, 20);  // page "Create": sketch repeats
   await idle();
   await item(90).click();  // page "Zoom"
-  await page.evaluate(() => {
-    window.sawBusy = false;
-    new MutationObserver(() => { if (document.body.classList.contains('busy')) window.sawBusy = true; })
-      .observe(document.body, { attributes: true });
-  });
-  // Several quick changes: superseded previews are dropped, the last one is drawn.
-  for (const value of [100, 200, 300]) await typeInto(11, value);
-  const started = Date.now();
-  const ping = await page.evaluate(() => new Promise((resolve) => { const t0 = performance.now(); setTimeout(() => resolve(performance.now() - t0), 0); }));
-  assert.ok(ping < 200, `the page answered a timer after ${ping} ms`);
-  await waitForPaths(12000, 60000);
-  console.log(`40 x 300 preview shown after ${Date.now() - started} ms`);
-  assert.equal(await page.evaluate(() => window.sawBusy), true);
-  await typeInto(11, 30);
-  await item(93).click();
-  await typeInto(26, 1);
+  await page.evaluate(() => { window.focaraTimings.length = 0; });
+  await typeInto(11, 300);
+  await page.waitForTimeout(300);
+  const during = await responsiveness();
+  await waitForPaths(252000, 60000);
+  const [shown] = await page.evaluate(() => window.focaraTimings);
+  console.log(`252,000 paths: preview shown after ${shown.toFixed(0)} ms; during it a timer ran after ${during.ping.toFixed(1)} ms, a click was handled after ${during.click.toFixed(1)} ms`);
+  assert.equal(await page.locator('#sheet img.raster').count(), 1);
+  assert.equal(await page.locator('#sheet path').count(), 0);
+  assert.match(await page.textContent('#status-text'), /252000 paths/);
+  // A pan asks the host for the part now in sight.
+  const before = await page.locator('#sheet img.raster').getAttribute('src');
+  await page.mouse.move(300, 400);
+  await page.mouse.down();
+  await page.mouse.move(200, 350, { steps: 4 });
+  await page.mouse.up();
+  await page.waitForFunction((src) => document.querySelector('#sheet img.raster')?.getAttribute('src') !== src, before, { timeout: 20000 });
+  assert.equal(await dialog().count(), 1);
+});
+
+test('OK keeps all 252,000 paths in the document; Undo removes them', async () => {
+  await page.keyboard.press('Enter');
+  await dialog().waitFor({ state: 'detached' });
+  await idle();
+  assert.equal((await serverState()).document.paths, 252000);
+  await waitForPaths(252000, 30000);
+  await page.click('.menu[data-menu=edit] > .menu-title');
+  await page.click('[data-command=undo]');
+  await waitForPaths(0, 30000);
+  assert.equal((await serverState()).document.paths, 0);
+});
+
+test('the largest drawing (744,000 paths) previews in seconds; Stop ends a preview, takes its lines away and turns Preview off', async () => {
+  await openFilter();
+  await idle();
+  // Preview off while every setting goes to its maximum, then on: one preview of the largest drawing.
+  await item(3).locator('input').uncheck();
+  await idle();
+  await setOn(93, 26, 40);
+  await setOn(91, 15, 60);
+  await item(95).click();
+  await item(131).locator('input').check();
   await item(90).click();
+  await typeInto(11, 300);
+  await idle();
+  await page.evaluate(() => { window.focaraTimings.length = 0; });
+  await item(3).locator('input').check();
+  await waitForPaths(744000, 60000);
+  const [shown] = await page.evaluate(() => window.focaraTimings);
+  console.log(`744,000 paths: preview shown after ${shown.toFixed(0)} ms`);
+
+  // Once more, and stopped while it draws.
+  await typeInto(11, 299);
+  await page.waitForFunction(() => !document.querySelector('#progress').hidden, null, { timeout: 20000, polling: 20 });
+  assert.match(await page.textContent('#progress-text'), /Drawing… [\d,]+ paths so far/);
+  await page.click('#stop');
+  await idle();
+  await page.waitForFunction(() => document.querySelector('#notice').textContent.startsWith('Preview stopped'));
+  assert.equal(await dialog().count(), 1, 'the dialog stays open');
+  assert.equal(await item(3).locator('input').isChecked(), false, 'Preview is off');
+  await waitForPaths(0);
+  assert.equal((await serverState()).document.paths, 0);
+  // Back to a small drawing for the steps that follow.
+  await setOn(93, 26, 1);
+  await setOn(91, 15, 0);
+  await item(95).click();
+  await item(131).locator('input').uncheck();
+  await item(90).click();
+  await typeInto(11, 30);
+  await item(3).locator('input').check();
   await waitForPaths(30, 20000);
+  // OK keeps these settings for the next run; Undo leaves the page empty again.
+  await page.keyboard.press('Enter');
+  await dialog().waitFor({ state: 'detached' });
+  await page.click('.menu[data-menu=edit] > .menu-title');
+  await page.click('[data-command=undo]');
+  await waitForPaths(0);
+  await openFilter();
+  await idle();
+});
+
+test('value items carry their field: an accessible name and a tooltip with range and unit', async () => {
+  const lines = item(11);
+  assert.equal(await lines.getAttribute('aria-label'), 'Lines');
+  assert.match(await lines.getAttribute('title'), /^Lines: .+\. 1 to 300 lines\.$/);
+  assert.equal(await item(21).getAttribute('aria-label'), 'Zoom width');
+  assert.match(await item(21).getAttribute('title'), /0 to 2000 pt/);
+  assert.equal(await item(161).getAttribute('aria-label'), 'Preset');
+  for (const id of await dialog().locator('.item.spin-edit:not([hidden]), .item.popup:not([hidden])').evaluateAll((els) => els.map((e) => e.dataset.itemId))) {
+    assert.doesNotMatch(await item(id).getAttribute('aria-label'), /^Item /, `item ${id}`);
+  }
+  await item(95).click();  // page "Setting": "(R)" means random
+  assert.match(await item(117).getAttribute('title'), /\(R\) means random/);
+  await item(90).click();
+});
+
+test('the dialog cannot be dragged out of the window', async () => {
+  const bar = dialog().locator('.titlebar .title');
+  const box = await bar.boundingBox();
+  await page.mouse.move(box.x + 20, box.y + 10);
+  await page.mouse.down();
+  await page.mouse.move(box.x + 2000, box.y - 900, { steps: 5 });
+  await page.mouse.up();
+  const win = await dialog().boundingBox();
+  const size = page.viewportSize();
+  assert.ok(win.x >= 0 && win.y >= 0 && win.x + win.width <= size.width + 1, JSON.stringify(win));
+});
+
+test('the preset popup shows a picture of each preset\'s drawing', async () => {
+  await page.click(`.window.dialog .item[data-item-id="161"]`);
+  const list = page.locator('.preset-list');
+  await list.waitFor();
+  assert.equal(await list.locator('[role=option]').count(), 25);
+  await page.waitForFunction(() => [...document.querySelectorAll('.preset-list img')].length === 25 &&
+    [...document.querySelectorAll('.preset-list img')].every((img) => img.complete && img.naturalWidth === 96), null, { timeout: 10000 });
+  await list.locator('[role=option]:has-text(" 007")').click();
+  await list.waitFor({ state: 'detached' });
+  await idle();
+  assert.equal(await item(11).inputValue(), '50');
+  await item(161).selectOption({ label: ' Reset' });
+  await idle();
 });
 
 test('Cancel (Escape) leaves the document empty again', async () => {
@@ -336,6 +455,21 @@ test('a screenshot of the open dialog for the README (docs/studio.png)', async (
   await page.screenshot({ path: path.join(repo, 'docs/studio.png') });
   await page.keyboard.press('Escape');
   await dialog().waitFor({ state: 'detached' });
+});
+
+test('File > New makes an A4 page, portrait or landscape', async () => {
+  for (const [orientation, width, height] of [['portrait', 595.28, 841.89], ['landscape', 841.89, 595.28]]) {
+    await page.click('.menu[data-menu=file] > .menu-title');
+    await page.click('[data-command=new]');
+    await page.selectOption('#new-size', 'a4');
+    await page.selectOption('#new-orientation', orientation);
+    await page.click('#new-ok');
+    await idle();
+    const doc = (await serverState()).document;
+    assert.ok(Math.abs(doc.page.width - width) < 0.01 && Math.abs(doc.page.height - height) < 0.01, JSON.stringify(doc.page));
+    assert.equal(doc.paths, 0);
+    assert.match(await page.textContent('#status-text'), new RegExp(`^${width} × ${height} pt`));
+  }
 });
 
 test('the page raised no script errors', () => {

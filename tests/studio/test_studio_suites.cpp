@@ -96,3 +96,29 @@ TEST_F(Suites, UserSuiteConvertsLengthPrefixedNumbers)
     EXPECT_EQ(sAIUser->IURealToString(65535, 0, text), kNoErr);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(text + 1), text[0]), "65535");
 }
+
+TEST_F(Suites, AStopFailsEveryHostCallWithTheUserCancelUntilTheStoppedWorkEnds)
+{
+    studio::RunControl& control = host.control();
+    EXPECT_FALSE(control.requestStop()) << "no work runs: nothing to stop";
+    AIArtHandle a = nullptr;
+    const uint64_t before = control.created();
+    ASSERT_EQ(sAIArt->NewArt(kPathArt, kPlaceAboveAll, nullptr, &a), kNoErr);
+    EXPECT_EQ(control.created(), before + 1);
+
+    control.beginWork();
+    ASSERT_EQ(sAIArt->DuplicateArt(a, kPlaceAboveAll, nullptr, nullptr), kNoErr);
+    EXPECT_EQ(control.progress().drawn, 1u) << "counted from the start of the work";
+    EXPECT_TRUE(control.requestStop());
+    int16_t count = 0;
+    EXPECT_EQ(sAIArt->NewArt(kPathArt, kPlaceAboveAll, nullptr, &a), kCanceledErr);
+    EXPECT_EQ(sAIPath->GetPathSegmentCount(a, &count), kCanceledErr) << "not only the next call";
+    EXPECT_EQ(sAIUndo->UndoChanges(), kCanceledErr);
+    control.endWork();
+
+    EXPECT_EQ(sAIArt->NewArt(kPathArt, kPlaceAboveAll, nullptr, &a), kNoErr) << "a stop never outlives its work";
+    control.beginWork();
+    EXPECT_EQ(sAIArt->NewArt(kPathArt, kPlaceAboveAll, nullptr, &a), kNoErr) << "nor reaches the next one";
+    control.endWork();
+    EXPECT_EQ(doc().artCount(), 4u);
+}

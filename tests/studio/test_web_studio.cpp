@@ -425,6 +425,195 @@ TEST(StudioStop, StoppingMidDialogCancelsTheFilter)
     EXPECT_FALSE(late && late->status == 200) << "served after the stop";
 }
 
+// The largest drawing the dialog allows, set up with Preview off.
+void setUpLargestDrawing(const std::function<json(const std::string&)>& act)
+{
+    for (const char* action : {"toggle 3", "click 93", "set 26 40", "click 91", "set 15 60", "click 95", "toggle 131",
+                               "click 90", "set 11 300"})
+        EXPECT_EQ(act(action)["ok"], true) << action;
+}
+
+TEST_F(Studio, StopEndsAPreviewTakesWhatItDrewAwayAndTurnsPreviewOff)
+{
+    post("/api/filter");
+    setUpLargestDrawing([&](const std::string& a) { return act(a).body; });
+    ASSERT_EQ(paths(), 30u) << "Preview off keeps the preview it shows";
+    // Another page presses Stop once the preview is well under way.
+    std::thread stopper([port = port] {
+        httplib::Client other(StudioServer::kAddress, port);
+        for (int i = 0; i < 2000; ++i) {
+            auto progress = other.Get("/api/progress");
+            if (progress && json::parse(progress->body)["drawn"].get<uint64_t>() > 1000) {
+                other.Post("/api/stop", "", "text/plain");
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    });
+    Answer stopped = act("toggle 3");
+    stopper.join();
+    ASSERT_EQ(stopped.status, 200) << stopped.body.dump();
+    ASSERT_EQ(stopped.body["dialogs"].size(), 1u) << "the dialog stays open";
+    EXPECT_EQ((*findItem(stopped.body["dialogs"][0], 3))["value"], 0) << "Preview is off";
+    EXPECT_EQ(stopped.body["document"]["paths"], 0);
+    ASSERT_EQ(stopped.body["notices"].size(), 1u);
+    EXPECT_TRUE(stopped.body["notices"][0].get<std::string>().starts_with("Preview stopped"));
+    EXPECT_FALSE(get("/api/progress").body["working"]);
+    EXPECT_FALSE(post("/api/stop").body["stopping"]) << "nothing runs now";
+
+    // OK draws the settings as they stand, made small again.
+    for (const char* action : {"click 93", "set 26 1", "click 91", "set 15 0", "click 95", "toggle 131", "ok"})
+        ASSERT_EQ(act(action).status, 200) << action;
+    EXPECT_EQ(paths(), 300u);
+}
+
+TEST_F(Studio, ALargeDrawingIsSentAsPicturesOfTheRegionAskedFor)
+{
+    post("/api/filter");
+    act("click 93");
+    act("set 26 40");
+    act("click 90");
+    // 40 sets of 200 lines: too many paths for SVG.
+    Answer changed = post("/api/dialog?have=1", "set 11 200");
+    ASSERT_EQ(changed.status, 200);
+    EXPECT_EQ(changed.body["document"]["paths"], 8000);
+    ASSERT_TRUE(changed.body.contains("preview"));
+    EXPECT_EQ(changed.body["preview"]["raster"], true);
+    EXPECT_FALSE(changed.body["preview"].contains("svg"));
+
+    auto picture = client->Get("/api/raster?x=100&y=200&w=300&h=100&scale=2");
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->status, 200);
+    EXPECT_EQ(picture->get_header_value("Content-Type"), "image/png");
+    EXPECT_EQ(picture->get_header_value("X-Document-Version"),
+              std::to_string(changed.body["document"]["version"].get<uint64_t>()));
+    ASSERT_GT(picture->body.size(), 24u);
+    auto be32 = [&](size_t at) {
+        auto b = [&](size_t i) { return static_cast<uint32_t>(static_cast<unsigned char>(picture->body[at + i])); };
+        return b(0) << 24 | b(1) << 16 | b(2) << 8 | b(3);
+    };
+    EXPECT_EQ(be32(16), 600u);
+    EXPECT_EQ(be32(20), 200u);
+    for (const char* bad : {"/api/raster?x=0&y=0&w=0&h=10&scale=1", "/api/raster?x=0&y=0&w=10&h=10",
+                            "/api/raster?x=nan&y=0&w=10&h=10&scale=1", "/api/raster?x=0&y=0&w=612&h=792&scale=100"}) {
+        auto refused = client->Get(bad);
+        ASSERT_TRUE(refused);
+        EXPECT_EQ(refused->status, 400) << bad;
+    }
+    act("cancel");
+}
+
+TEST_F(Studio, FileNewMakesAnEmptyDocumentOfTheSizeAsked)
+{
+    struct Case {
+        const char* body;
+        int status;
+        double width, height;
+    } cases[] = {
+        {"a4", 200, 595.28, 841.89},
+        {"A4 landscape", 200, 841.89, 595.28},
+        {"b5 portrait", 200, 515.91, 728.5},
+        {"400x300", 200, 400, 300},
+        {"300x400 landscape", 200, 400, 300},
+        {"a3", 400, 0, 0},
+        {"a4 sideways", 400, 0, 0},
+        {"0x300", 400, 0, 0},
+        {"12x", 400, 0, 0},
+        {"100000x100", 400, 0, 0},
+    };
+    for (const Case& c : cases) {
+        Answer made = post("/api/new", c.body);
+        ASSERT_EQ(made.status, c.status) << c.body << ": " << made.body.dump();
+        if (c.status != 200) {
+            EXPECT_FALSE(made.body["error"].get<std::string>().empty());
+            continue;
+        }
+        EXPECT_NEAR(made.body["document"]["page"]["width"].get<double>(), c.width, 0.01) << c.body;
+        EXPECT_NEAR(made.body["document"]["page"]["height"].get<double>(), c.height, 0.01) << c.body;
+        EXPECT_EQ(made.body["document"]["paths"], 0);
+    }
+    // The burst follows the page: its centre is the new page's centre.
+    post("/api/new", "a4 landscape");
+    post("/api/filter");
+    EXPECT_EQ(act("ok").status, 200);
+    auto doc = studio::documentFromJson(client->Get("/api/document.json")->body);
+    EXPECT_FLOAT_EQ(doc.view.center.h, 841.89f / 2);
+    // Undo takes back one new document at a time.
+    post("/api/undo");
+    EXPECT_EQ(post("/api/undo").body["document"]["paths"], 0);
+}
+
+TEST_F(Studio, ValueItemsOfTheFiltersDialogSayWhatFieldTheyEdit)
+{
+    Answer opened = post("/api/filter");
+    const json& dialog = opened.body["dialogs"][0];
+    const json* preset = findItem(dialog, 161);
+    ASSERT_NE(preset, nullptr);
+    EXPECT_EQ((*preset)["field"]["name"], "presetIndex");
+    EXPECT_EQ((*preset)["field"]["title"], "Preset");
+    EXPECT_EQ((*findItem(dialog, 11))["field"]["unit"], "lines");
+    EXPECT_FALSE(findItem(dialog, 65)->contains("field")) << "a label edits nothing";
+    act("cancel");
+    Answer about = post("/api/about");
+    for (const json& item : about.body["dialogs"][0]["items"]) EXPECT_FALSE(item.contains("field")) << item.dump();
+    act("ok");
+}
+
+TEST_F(Studio, PresetPicturesAreMadeWhileNoDialogIsOpen)
+{
+    Answer state;
+    for (int i = 0; i < 200; ++i) {
+        state = get("/api/state");
+        if (state.body["presets"] == 25) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ASSERT_EQ(state.body["presets"], 25);
+    EXPECT_EQ(state.body["document"]["paths"], 0) << "the scratch runs leave the document alone";
+    EXPECT_FALSE(state.body["canUndo"]);
+    auto picture = client->Get("/api/preset/7.png");
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->status, 200);
+    EXPECT_EQ(picture->body.substr(1, 3), "PNG");
+    EXPECT_EQ(client->Get("/api/preset/25.png")->status, 404);
+}
+
+TEST(StudioPresence, APageWaitingForAnAnswerIsNotTakenForGoneAndOneThatWasIsTold)
+{
+    StudioOptions o = options();
+    o.heartbeatTimeout = std::chrono::milliseconds(300);
+    StudioServer server(std::move(o));
+    int port = server.bind(0);
+    std::thread serving([&] { server.run(); });
+    httplib::Client client(StudioServer::kAddress, port);
+    client.set_read_timeout(std::chrono::seconds(60));
+    auto act = [&](const std::string& action) {
+        auto res = client.Post("/api/dialog?client=page-1", action, "text/plain");
+        return res ? json::parse(res->body) : json();
+    };
+    client.Post("/api/heartbeat?client=page-1", "", "text/plain");
+    ASSERT_TRUE(client.Post("/api/filter?client=page-1", "", "text/plain"));
+    client.Post("/api/heartbeat?client=page-1", "", "text/plain");
+    setUpLargestDrawing(act);
+    // A preview far longer than the heartbeat timeout, with no heartbeat meanwhile.
+    json drawn = act("toggle 3");
+    ASSERT_EQ(drawn["dialogs"].size(), 1u) << "cancelled while its page waited";
+    EXPECT_EQ(drawn["document"]["paths"], 744000);
+    EXPECT_FALSE(drawn.contains("ended"));
+
+    // Now silent for real: the dialog goes, and the page hears why when it comes back.
+    std::this_thread::sleep_for(std::chrono::milliseconds(900));
+    json back = json::parse(client.Get("/api/state?client=page-1")->body);
+    EXPECT_TRUE(back["dialogs"].empty());
+    EXPECT_EQ(back["document"]["paths"], 0);
+    ASSERT_TRUE(back.contains("ended"));
+    EXPECT_NE(back["ended"].get<std::string>().find("was cancelled because this page was not heard from"),
+              std::string::npos);
+    EXPECT_FALSE(json::parse(client.Get("/api/state?client=page-1")->body).contains("ended")) << "told once";
+    EXPECT_FALSE(json::parse(client.Get("/api/state?client=page-2")->body).contains("ended")) << "told only to it";
+    server.stop();
+    serving.join();
+}
+
 TEST(StudioPort, ATakenPortIsRefusedWithOneLineNamingIt)
 {
     int sock = ::socket(AF_INET, SOCK_STREAM, 0);

@@ -1,7 +1,8 @@
 // Focara Studio: the page of `focara studio`. It keeps no document of its own:
 // the server's host thread holds the document and the plug-in's dialogs, and
 // this page draws what it is told (the dialogs item by item, the document as
-// SVG) and sends every user change as one dialog action.
+// SVG, or for a drawing too large for SVG, pictures of the part in sight that
+// the host draws) and sends every user change as one dialog action.
 'use strict';
 
 const clientId = (crypto.randomUUID ? crypto.randomUUID() : String(Math.random()).slice(2));
@@ -17,11 +18,14 @@ const S = {
   pan: null,           // sheet offset in canvas pixels; null: centre the view
   pick: null,          // the pick button waiting for a click on the page
   viewKey: '',
+  raster: null,        // {version, paths} while the sheet shows host-drawn pictures
+  rasterRegion: null,  // the page rectangle (points, y down) the picture shows
 };
 
 // Preview timings, newest last: milliseconds from a change to its preview on the page.
 window.focaraTimings = [];
 let changeStarted = null;
+let changeVersion = null;  // the document version that answered the change being timed
 
 // ---- Requests. Everything that changes or reads the state goes through one
 // queue, one request at a time; a queued value change of the same item is
@@ -31,15 +35,16 @@ const queue = [];
 let inFlight = false;
 let busyTimer = null;
 
-function enqueue(method, path, body = null, key = null) {
+function enqueue(method, path, body = null, key = null, timed = false) {
   if (key) {
     const last = queue[queue.length - 1];
     if (last && last.key === key) {
       last.body = body;
+      last.timed = last.timed || timed;
       return last.done;
     }
   }
-  const entry = { method, path, body, key };
+  const entry = { method, path, body, key, timed };
   entry.done = new Promise((resolve) => { entry.resolve = resolve; });
   queue.push(entry);
   updateBusy();
@@ -59,8 +64,9 @@ async function pump() {
     result = { ok: false, error: `The studio does not answer (${e.message}).` };
     setStatus('The studio does not answer. Is focara studio still running?');
   }
+  if (entry.timed && changeStarted !== null && result.document) changeVersion = result.document.version;
   // A preview with a newer change queued behind it is stale already: only the last one is drawn.
-  if (result.preview && queue.length === 0) showSvg(result.preview.svg, result.preview.version);
+  if (result.preview && queue.length === 0) showPreview(result.preview);
   inFlight = false;
   updateBusy();
   entry.resolve(result);
@@ -75,14 +81,16 @@ async function request(method, path, body) {
   let json;
   try { json = await res.json(); } catch { json = { ok: false, error: `${res.status} ${res.statusText}` }; }
   if (!json.superseded && typeof json.revision === 'number') applyState(json);
+  if (json.ended) messageBox('Focara Studio', json.ended);
   return json;
 }
 
 function updateBusy() {
   clearTimeout(busyTimer);
   const busy = inFlight;
+  watchProgress(busy);
   // Requests not yet answered; "0" when the page shows everything it asked for.
-  document.body.dataset.pending = String(queue.length + (inFlight ? 1 : 0));
+  document.body.dataset.pending = String(queue.length + (inFlight ? 1 : 0) + rasterFetches);
   if (!busy) {
     document.body.classList.remove('busy');
     $('#busy').hidden = true;
@@ -109,6 +117,60 @@ function applyState(state) {
   updateStatus();
   layoutSheet();
   for (const text of state.alerts) messageBox(S.state.filters[0]?.title.replace(/\.\.\.$/, '') || 'Focara', text);
+  for (const text of state.notices || []) showNotice(text);
+}
+
+let noticeTimer = null;
+function showNotice(text) {
+  clearTimeout(noticeTimer);
+  $('#notice').textContent = text;
+  noticeTimer = setTimeout(() => { $('#notice').textContent = ''; }, 15000);
+}
+
+// ---- Progress: a preview that takes a while shows how far the plug-in is, and can be stopped.
+
+let progressTimer = null;
+let progressPoll = null;
+
+function watchProgress(busy) {
+  clearTimeout(progressTimer);
+  if (!busy) {
+    clearInterval(progressPoll);
+    progressPoll = null;
+    showProgress(null);
+    return;
+  }
+  if (progressPoll) return;
+  progressTimer = setTimeout(() => {
+    const poll = async () => {
+      try {
+        const res = await fetch('/api/progress');
+        const p = await res.json();
+        if (progressPoll) showProgress(p.working ? p : null);
+      } catch { /* the next poll tells */ }
+    };
+    progressPoll = setInterval(poll, 250);
+    poll();
+  }, 500);
+}
+
+function showProgress(p) {
+  const box = $('#progress');
+  for (const view of S.dialogs.values()) {
+    const stop = view.win.querySelector('.titlebar .stop');
+    if (stop) stop.hidden = !p;
+    if (p) view.win.querySelector('.busy-badge').textContent = `Drawing… ${p.drawn.toLocaleString('en-US')} paths`;
+    else view.win.querySelector('.busy-badge').textContent = 'Drawing…';
+  }
+  if (!p) { box.hidden = true; return; }
+  box.hidden = false;
+  $('#busy').hidden = true;
+  $('#progress-text').textContent = `Drawing… ${p.drawn.toLocaleString('en-US')} paths so far`;
+}
+
+async function stopDrawing() {
+  $('#progress-text').textContent = 'Stopping…';
+  try { await fetch(`/api/stop?client=${clientId}`, { method: 'POST' }); } catch { /* the studio is gone; the page says so */ }
 }
 
 // ---- The document
@@ -119,16 +181,106 @@ function refreshPreview() {
   if (!inFlight && !queue.length && S.docVersion > S.shownVersion) enqueue('GET', '/api/state');
 }
 
-function showSvg(text, version) {
+function showPreview(preview) {
+  const paths = S.state ? S.state.document.paths : 0;
+  if (preview.raster) {
+    // The host draws what is in sight; the page only places the picture.
+    S.raster = { version: preview.version, paths };
+    S.shownVersion = preview.version;
+    requestRaster(true);
+    return;
+  }
+  S.raster = null;
+  ++rasterSerial;
+  showSvg(preview.svg, preview.version, paths);
+}
+
+// A change is timed until the page shows the document version that answered it.
+function previewShown(version) {
+  if (changeStarted !== null && changeVersion !== null && version >= changeVersion) {
+    window.focaraTimings.push(performance.now() - changeStarted);
+    changeStarted = null;
+    changeVersion = null;
+  }
+}
+
+function showSvg(text, version, paths) {
   const sheet = $('#sheet');
+  sheet.querySelector('img.raster')?.remove();
   sheet.innerHTML = text.replace(/^<\?xml[^>]*>\s*/, '');
+  sheet.dataset.paths = String(paths);
+  sheet.dataset.mode = 'svg';
   S.shownVersion = version;
   layoutSheet();
   updateStatus();
-  if (changeStarted !== null) {
-    window.focaraTimings.push(performance.now() - changeStarted);
-    changeStarted = null;
+  previewShown(version);
+}
+
+// The part of the page in sight, in points from its top left, and the pixels
+// per point that fill the screen's pixels (at most 4096 a side).
+function visibleRegion() {
+  const { page } = S.state.document;
+  const scale = displayScale();
+  const canvas = $('#canvas').getBoundingClientRect();
+  const x0 = Math.max(0, -S.pan.x / scale);
+  const y0 = Math.max(0, -S.pan.y / scale);
+  const x1 = Math.min(page.width, (canvas.width - S.pan.x) / scale);
+  const y1 = Math.min(page.height, (canvas.height - S.pan.y) / scale);
+  if (!(x1 - x0 > 0.01 && y1 - y0 > 0.01)) return null;
+  const pixels = Math.min(scale * (window.devicePixelRatio || 1), 4096 / (x1 - x0), 4096 / (y1 - y0));
+  return { x: x0, y: y0, w: x1 - x0, h: y1 - y0, scale: pixels };
+}
+
+let rasterSerial = 0;
+let rasterFetches = 0;  // pictures asked for and not yet shown or dropped
+let rasterTimer = null;
+let rasterKey = '';
+
+function scheduleRaster() {
+  clearTimeout(rasterTimer);
+  rasterTimer = setTimeout(() => { if (S.raster) requestRaster(false); }, 120);
+}
+
+async function requestRaster(isPreview) {
+  const serial = ++rasterSerial;
+  const { paths, version } = S.raster;
+  const sheet = $('#sheet');
+  const region = visibleRegion();
+  rasterKey = viewportKey();
+  let img = null;
+  if (region) {
+    const query = ['x', 'y', 'w', 'h', 'scale'].map((k) => `${k}=${region[k]}`).join('&');
+    ++rasterFetches;
+    updateBusy();
+    try {
+      const res = await fetch(`/api/raster?${query}&client=${clientId}`);
+      if (!res.ok) return;
+      img = new Image();
+      img.className = 'raster';
+      img.alt = '';
+      img.src = URL.createObjectURL(await res.blob());
+      await img.decode();
+    } catch {
+      return;
+    } finally {
+      --rasterFetches;
+      updateBusy();
+    }
+    if (serial !== rasterSerial || !S.raster) { URL.revokeObjectURL(img.src); return; }
   }
+  for (const old of sheet.querySelectorAll('img.raster')) URL.revokeObjectURL(old.src);
+  sheet.replaceChildren(...(img ? [img] : []));
+  sheet.dataset.paths = String(paths);
+  sheet.dataset.mode = 'raster';
+  S.rasterRegion = region;
+  layoutSheet();
+  updateStatus();
+  if (isPreview) previewShown(version);
+}
+
+function viewportKey() {
+  const canvas = $('#canvas').getBoundingClientRect();
+  return `${displayScale()}|${S.pan?.x}|${S.pan?.y}|${canvas.width}|${canvas.height}`;
 }
 
 function displayScale() {
@@ -156,6 +308,13 @@ function layoutSheet() {
     svg.setAttribute('width', page.width * scale);
     svg.setAttribute('height', page.height * scale);
   }
+  const img = sheet.querySelector('img.raster');
+  if (img && S.rasterRegion) {
+    const r = S.rasterRegion;
+    Object.assign(img.style, { left: `${r.x * scale}px`, top: `${r.y * scale}px`, width: `${r.w * scale}px`, height: `${r.h * scale}px` });
+  }
+  // A pan or zoom asks the host for the part now in sight.
+  if (S.raster && viewportKey() !== rasterKey) scheduleRaster();
   $('#zoom-text').textContent = `${Math.round(scale * 100)}%`;
 }
 
@@ -223,7 +382,10 @@ function setupCanvas() {
   $('#zoom-out').addEventListener('click', () => zoomAt(0.8));
   $('#zoom-fit').addEventListener('click', fitPage);
   $('#zoom-view').addEventListener('click', () => { S.local = 1; S.pan = null; layoutSheet(); });
-  window.addEventListener('resize', () => layoutSheet());
+  window.addEventListener('resize', () => {
+    layoutSheet();
+    for (const win of document.querySelectorAll('#modals .window')) keepInWindow(win, win.offsetLeft, win.offsetTop);
+  });
 }
 
 // ---- Dialogs, drawn from the host's live items
@@ -320,12 +482,16 @@ function updateItem(view, item) {
       }
       el.min = item.min;
       el.max = item.max;
-      el.setAttribute('aria-label', labelFor(view, item) || `Item ${item.id}`);
+      describe(el, view, item);
       break;
     }
     case 'check box':
       input.checked = item.value !== 0;
       setCaption(el.querySelector('span'), item.text);
+      if (item.field) {
+        el.title = item.field.tooltip;
+        input.setAttribute('aria-description', item.field.tooltip);
+      }
       break;
     case 'popup': {
       if (JSON.stringify(old.entries) !== JSON.stringify(item.entries)) {
@@ -338,7 +504,8 @@ function updateItem(view, item) {
         }
       }
       if (item.active !== null) el.value = String(item.active);
-      el.setAttribute('aria-label', labelFor(view, item) || `Item ${item.id}`);
+      describe(el, view, item);
+      if (item.field?.name === 'presetIndex') presetPictures(view, el);
       break;
     }
     case 'push button':
@@ -355,6 +522,18 @@ function updateItem(view, item) {
       break;
     default:
       break;
+  }
+}
+
+// A value item's name and tooltip come from the record field it edits; the
+// text beside it stays as the plug-in wrote it.
+function describe(el, view, item) {
+  if (item.field) {
+    el.setAttribute('aria-label', item.field.title);
+    el.setAttribute('aria-description', item.field.tooltip);
+    el.title = item.field.tooltip;
+  } else {
+    el.setAttribute('aria-label', labelFor(view, item) || `Item ${item.id}`);
   }
 }
 
@@ -408,7 +587,15 @@ function createDialogView(dialog) {
   const badge = document.createElement('span');
   badge.className = 'busy-badge';
   badge.textContent = 'Drawing…';
-  titlebar.append(title, badge);
+  const stop = document.createElement('button');
+  stop.type = 'button';
+  stop.className = 'stop';
+  stop.textContent = 'Stop';
+  stop.hidden = true;
+  stop.title = 'Stop this preview: what it drew is taken away and Preview goes off';
+  stop.addEventListener('pointerdown', (event) => event.stopPropagation());
+  stop.addEventListener('click', stopDrawing);
+  titlebar.append(title, badge, stop);
   win.setAttribute('aria-labelledby', title.id);
   const client = document.createElement('div');
   client.className = 'client';
@@ -427,10 +614,17 @@ function draggable(win, handle) {
   });
   handle.addEventListener('pointermove', (event) => {
     if (!start) return;
-    win.style.left = `${start.left + event.clientX - start.x}px`;
-    win.style.top = `${start.top + event.clientY - start.y}px`;
+    keepInWindow(win, start.left + event.clientX - start.x, start.top + event.clientY - start.y);
   });
   handle.addEventListener('pointerup', () => { start = null; });
+}
+
+// A window stays whole inside the browser window (its title bar at least, when the window is smaller).
+function keepInWindow(win, left, top) {
+  const maxLeft = Math.max(0, window.innerWidth - win.offsetWidth);
+  const maxTop = Math.max(0, Math.min(window.innerHeight - win.offsetHeight, window.innerHeight - 28));
+  win.style.left = `${Math.min(Math.max(0, left), maxLeft)}px`;
+  win.style.top = `${Math.min(Math.max(0, top), maxTop)}px`;
 }
 
 function syncDialogs(dialogs) {
@@ -479,8 +673,7 @@ function placeDialog(view, dialog, index) {
   const aside = index === 0 && edits;
   const left = aside ? window.innerWidth - width - 24 : (window.innerWidth - width) / 2;
   const top = aside ? 48 : Math.max(40, (window.innerHeight - height) / 3);
-  view.win.style.left = `${Math.max(8, left)}px`;
-  view.win.style.top = `${top}px`;
+  keepInWindow(view.win, Math.max(8, left), top);
   const first = view.win.querySelector('.client .item:not([hidden]):is(input, select, button)');
   if (first) first.focus({ preventScroll: true });
 }
@@ -493,7 +686,8 @@ function innermostDialog() {
 
 function dialogAction(action, key = null) {
   changeStarted = performance.now();
-  return enqueue('POST', '/api/dialog', action, key).then((result) => {
+  changeVersion = null;
+  return enqueue('POST', '/api/dialog', action, key, true).then((result) => {
     if (!result.ok && !result.superseded && result.error) messageBox('Focara Studio', result.error);
     return result;
   });
@@ -667,6 +861,149 @@ function exportPngDialog() {
   });
 }
 
+// ---- The preset popup: a list with a small picture of each preset's drawing,
+// which the host made with the plug-in before any dialog was open. The keys
+// still work the native list; a click opens this one.
+
+function presetPictures(view, select) {
+  if (select.dataset.pictures) return;
+  select.dataset.pictures = '1';
+  select.addEventListener('mousedown', (event) => {
+    if (event.button !== 0 || select.disabled) return;
+    event.preventDefault();
+    select.focus();
+    if (view.client.querySelector('.preset-list')) closePresetList(view); else openPresetList(view, select);
+  });
+}
+
+function openPresetList(view, select) {
+  const list = document.createElement('div');
+  list.className = 'preset-list';
+  list.setAttribute('role', 'listbox');
+  list.setAttribute('aria-label', 'Presets');
+  const ready = S.state?.presets || 0;
+  for (const option of select.options) {
+    const row = document.createElement('div');
+    row.setAttribute('role', 'option');
+    row.setAttribute('aria-selected', String(option.value === select.value));
+    row.dataset.value = option.value;
+    let picture;
+    if (Number(option.value) < ready) {
+      picture = document.createElement('img');
+      picture.src = `/api/preset/${option.value}.png`;
+      picture.alt = '';
+    } else {
+      picture = document.createElement('span');
+      picture.className = 'no-picture';
+    }
+    const text = document.createElement('span');
+    text.textContent = option.textContent;
+    row.append(picture, text);
+    row.addEventListener('click', () => {
+      closePresetList(view);
+      if (select.value === option.value) return;
+      select.value = option.value;
+      select.dispatchEvent(new Event('change'));
+    });
+    list.append(row);
+  }
+  const left = select.offsetLeft;
+  list.style.left = `${left}px`;
+  list.style.minWidth = `${select.offsetWidth}px`;
+  // Below the popup, or above it when the dialog has no room below.
+  view.client.append(list);
+  const below = select.offsetTop + select.offsetHeight;
+  const top = below + list.offsetHeight > view.client.offsetHeight ? Math.max(0, select.offsetTop - list.offsetHeight) : below;
+  list.style.top = `${top}px`;
+  list.querySelector('[aria-selected=true]')?.scrollIntoView({ block: 'nearest' });
+  const away = (event) => { if (!list.contains(event.target) && event.target !== select) closePresetList(view); };
+  const keys = (event) => {
+    if (event.key === 'Escape') { event.preventDefault(); event.stopPropagation(); closePresetList(view); }
+  };
+  document.addEventListener('pointerdown', away, true);
+  document.addEventListener('keydown', keys, true);
+  list.cleanup = () => {
+    document.removeEventListener('pointerdown', away, true);
+    document.removeEventListener('keydown', keys, true);
+  };
+}
+
+function closePresetList(view) {
+  const list = view.client.querySelector('.preset-list');
+  if (!list) return;
+  list.cleanup();
+  list.remove();
+}
+
+// ---- File > New: a page of a size comic artists use, or any size.
+
+let pageSizes = null;
+
+async function newDocumentBox() {
+  if (!pageSizes) {
+    try { pageSizes = await (await fetch('/api/page-sizes')).json(); } catch (e) {
+      messageBox('Focara Studio', `The studio does not answer (${e.message}).`);
+      return;
+    }
+  }
+  const blocker = document.createElement('div');
+  blocker.className = 'blocker';
+  const win = document.createElement('section');
+  win.className = 'window message new-document';
+  win.setAttribute('role', 'dialog');
+  win.setAttribute('aria-modal', 'true');
+  win.setAttribute('aria-labelledby', 'new-title');
+  win.innerHTML = `<div class="titlebar"><span class="title" id="new-title">New document</span></div>
+    <div class="body">
+      <label for="new-size">Page size</label><select id="new-size"></select>
+      <label for="new-orientation">Orientation</label>
+      <select id="new-orientation"><option value="portrait">Portrait</option><option value="landscape">Landscape</option></select>
+      <label for="new-width">Width (pt)</label><input id="new-width" type="number" min="1" max="16383" step="any">
+      <label for="new-height">Height (pt)</label><input id="new-height" type="number" min="1" max="16383" step="any">
+    </div>
+    <div class="buttons"><button id="new-ok" type="button">OK</button> <button id="new-cancel" type="button">Cancel</button></div>`;
+  const size = win.querySelector('#new-size');
+  for (const p of pageSizes) size.append(new Option(`${p.label} (${points(p.width)} × ${points(p.height)} pt)`, p.name));
+  size.append(new Option('Custom', 'custom'));
+  const orientation = win.querySelector('#new-orientation');
+  const width = win.querySelector('#new-width');
+  const height = win.querySelector('#new-height');
+  const sync = () => {
+    const named = pageSizes.find((p) => p.name === size.value);
+    width.disabled = height.disabled = !!named;
+    if (named) {
+      const landscape = orientation.value === 'landscape';
+      width.value = points(landscape ? named.height : named.width);
+      height.value = points(landscape ? named.width : named.height);
+    }
+  };
+  size.addEventListener('change', sync);
+  orientation.addEventListener('change', sync);
+  sync();
+  const close = () => {
+    blocker.remove();
+    win.remove();
+    document.removeEventListener('keydown', keys, true);
+  };
+  const accept = async () => {
+    const body = size.value === 'custom' ? `${width.value}x${height.value} ${orientation.value}` : `${size.value} ${orientation.value}`;
+    close();
+    const result = await enqueue('POST', '/api/new', body);
+    if (!result.ok) messageBox('New document', result.error || 'The document could not be made.');
+    else { S.local = 1; S.pan = null; layoutSheet(); }
+  };
+  const keys = (event) => {
+    if (event.key === 'Escape') { event.preventDefault(); event.stopPropagation(); close(); }
+    if (event.key === 'Enter' && event.target.tagName !== 'BUTTON') { event.preventDefault(); event.stopPropagation(); accept(); }
+  };
+  win.querySelector('#new-ok').addEventListener('click', accept);
+  win.querySelector('#new-cancel').addEventListener('click', close);
+  document.addEventListener('keydown', keys, true);
+  $('#modals').append(blocker, win);
+  keepInWindow(win, (window.innerWidth - win.offsetWidth) / 2, window.innerHeight / 3 - win.offsetHeight / 2);
+  size.focus();
+}
+
 // ---- Menus
 
 let filterMenuKey = '';
@@ -787,6 +1124,9 @@ async function command(name) {
     case 'open':
       $('#open-file').click();
       break;
+    case 'new':
+      newDocumentBox();
+      break;
     case 'save':
       await download('/api/document.json');
       break;
@@ -836,22 +1176,31 @@ function setStatus(text) {
   $('#status-text').textContent = text;
 }
 
+// Sizes are 32-bit floats: shown to the hundredth of a point they were given in.
+const points = (value) => String(Number(value.toFixed(2)));
+
 function updateStatus() {
   if (!S.state) return;
   if (S.pick) return;
   statusOverride = null;
   const doc = S.state.document;
-  const paths = $('#sheet').querySelectorAll('path').length;
+  // The host's count: a large drawing is a picture, with no paths in the page.
+  const paths = Number($('#sheet').dataset.paths ?? doc.paths);
   $('#status-text').textContent =
-    `${doc.page.width} × ${doc.page.height} pt · ${paths} path${paths === 1 ? '' : 's'} · seed ${S.state.seed}`;
+    `${points(doc.page.width)} × ${points(doc.page.height)} pt · ${paths} path${paths === 1 ? '' : 's'} · seed ${S.state.seed}`;
 }
 
 // ---- Presence: the server cancels a dialog whose page has gone.
 
 function setupPresence() {
-  const beat = () => fetch(`/api/heartbeat?client=${clientId}`, { method: 'POST', keepalive: true }).catch(() => {});
-  beat();
-  setInterval(beat, 1000);
+  // A worker's timers run while this page's main thread is busy.
+  try {
+    new Worker('presence-worker.js').postMessage(clientId);
+  } catch {
+    const beat = () => fetch(`/api/heartbeat?client=${clientId}`, { method: 'POST', keepalive: true }).catch(() => {});
+    beat();
+    setInterval(beat, 1000);
+  }
   window.addEventListener('pagehide', () => navigator.sendBeacon(`/api/bye?client=${clientId}`));
   // Changes made elsewhere (another page, a cancelled dialog) show up within a few seconds.
   setInterval(() => { if (!inFlight && !queue.length && document.visibilityState === 'visible') enqueue('GET', '/api/state'); }, 2000);
@@ -859,6 +1208,7 @@ function setupPresence() {
 
 setupMenus();
 setupCanvas();
+$('#stop').addEventListener('click', stopDrawing);
 setupDialogKeys();
 setupPresence();
 enqueue('GET', '/api/state');
