@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sdk/SPBasic.h"
@@ -78,6 +80,14 @@ public:
     bool countRelease(const std::string& name);
     // Called by the suite functions.
     void noteRedraw() { ++redraws_; }
+    // Why a suite refused what the plug-in handed over (non-finite geometry):
+    // the plug-in only sees an error code, the user is told this. The first
+    // refusal since the last take counts.
+    void noteRefusal(std::string why)
+    {
+        if (!refusal_) refusal_ = std::move(why);
+    }
+    std::optional<std::string> takeRefusal() { return std::exchange(refusal_, std::nullopt); }
 
 private:
     Document document_;
@@ -89,6 +99,7 @@ private:
     std::map<uintptr_t, std::unique_ptr<std::vector<unsigned char>>> handles_;
     uintptr_t nextHandle_ = 1;
     int redraws_ = 0;
+    std::optional<std::string> refusal_;
     DialogManager dialogs_;
     struct Block {
         std::unique_ptr<unsigned char[]> bytes;
