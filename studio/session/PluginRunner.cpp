@@ -64,8 +64,17 @@ PluginRunner::RunResult PluginRunner::runFilter(bool withDialog)
     AIFilterMessage message{header(), reinterpret_cast<AIFilterHandle>(uintptr_t{1}), parameters_};
     host_.beginUndoContext();
     if (withDialog) {
+        std::optional<std::vector<unsigned char>> recordBefore;
+        if (auto* bytes = parameters_ ? host_.handleBytes(parameters_) : nullptr) recordBefore = *bytes;
         SPErr err = deliver(kCallerAIFilter, kSelectorAIGetFilterParameters, &message);
         parameters_ = message.parameters;
+        if (err) {
+            // A cancelled or failed dialog leaves the document and the record as
+            // they were, even when the plug-in could not take its previews back.
+            host_.document().undo();
+            auto* bytes = parameters_ ? host_.handleBytes(parameters_) : nullptr;
+            if (bytes && recordBefore && bytes->size() == recordBefore->size()) *bytes = *recordBefore;
+        }
         if (err == kCanceledErr) return {Outcome::Cancelled, err};
         if (err) return {Outcome::Failed, err};
     }
