@@ -106,6 +106,14 @@ void throwIfReported(PluginSession& session)
     throw PluginReportedError(text);
 }
 
+// A plug-in that failed to start or registered no filter cannot run: that is a failure, not an empty drawing.
+void throwIfNotStarted(PluginSession& session, const Host& host)
+{
+    if (SPErr err = session.startupResult())
+        throw std::runtime_error("the plug-in failed to start: \"Startup\" returned " + std::to_string(err));
+    if (host.filters().empty()) throw std::runtime_error("the plug-in registered no filter");
+}
+
 }  // namespace
 
 uint64_t parseSeed(const std::string& text)
@@ -145,6 +153,9 @@ void render(const RenderOptions& options)
 {
     // Every input is read and checked before any output file exists.
     OutputFormat format = outputFormatOf(options.output);
+    if (options.saveParams && sameFile(*options.saveParams, options.output))
+        throw InputError("--save-params " + displayName(*options.saveParams) +
+                         ": names the same file as -o; one would overwrite the other");
     Document document = loadDocument(options.doc);
     setCurrentStyle(document.currentStyle, options);
     if (format == OutputFormat::Png) pngPixelSize(document.page, options.dpi);  // refuses a page too large to draw
@@ -155,6 +166,7 @@ void render(const RenderOptions& options)
     Host host(std::move(document), seed);
     PluginSession session(host, pluginPath(options.plugin));
     throwIfReported(session);
+    throwIfNotStarted(session, host);
     FocaraParams record = stored ? *stored : defaultRecord(host.document());
     std::vector<ScriptAction> actions;
     if (options.noDialog)
@@ -179,12 +191,18 @@ void render(const RenderOptions& options)
         return;
     }
     record = *session.runner().record();
+    // A drawing error ends the run; what was drawn is kept and written, and the user is told.
+    std::optional<std::string> refusal = host.takeRefusal();
 
     output.write(outputBytes(format, host.document(), seed, options.dpi));
     if (savedRecord) savedRecord->write(bytesOf(recordToBytes(record)));
     if (savedRecord) savedRecord->commit();
     output.commit();
     std::cerr << "seed: " << seed << '\n';
+    if (refusal || run.outcome == PluginRunner::Outcome::Failed)
+        throw std::runtime_error("the run ended early: " +
+                                 (refusal ? *refusal : "the filter's \"AI Go\" returned " + std::to_string(run.code)) +
+                                 "; what was drawn until then is written");
 }
 
 void showParams(const std::filesystem::path& file) { std::cout << recordToJson(readRecordFile(file)); }
@@ -202,6 +220,7 @@ void presets(const std::optional<std::filesystem::path>& plugin)
     Host host(Document::makeDefault(), 0);
     PluginSession session(host, pluginPath(plugin));
     throwIfReported(session);
+    throwIfNotStarted(session, host);
     std::vector<PresetEntry> entries = listPresets(host, session.runner());
     throwIfReported(session);
     for (const PresetEntry& entry : entries) {

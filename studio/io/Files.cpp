@@ -40,9 +40,9 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b)
 {
     std::error_code ec;
     if (std::filesystem::equivalent(a, b, ec)) return true;
-    std::filesystem::path first = std::filesystem::weakly_canonical(a, ec);
+    std::filesystem::path first = std::filesystem::weakly_canonical(std::filesystem::absolute(a), ec);
     if (ec) return false;
-    std::filesystem::path second = std::filesystem::weakly_canonical(b, ec);
+    std::filesystem::path second = std::filesystem::weakly_canonical(std::filesystem::absolute(b), ec);
     return !ec && first == second;
 }
 

@@ -12,7 +12,11 @@ size_t utf8Length(std::string_view text)
 {
     auto byte = [&](size_t i) { return static_cast<uint8_t>(text[i]); };
     uint8_t lead = byte(0);
-    size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+    size_t length = lead < 0x80             ? 1
+                    : (lead & 0xE0) == 0xC0 ? 2
+                    : (lead & 0xF0) == 0xE0 ? 3
+                    : (lead & 0xF8) == 0xF0 ? 4
+                                            : 0;
     if (length == 0 || length > text.size()) return 0;
     uint32_t code = length == 1 ? lead : length == 2 ? lead & 0x1Fu : length == 3 ? lead & 0x0Fu : lead & 0x07u;
     for (size_t i = 1; i < length; ++i) {

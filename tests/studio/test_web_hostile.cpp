@@ -133,10 +133,10 @@ TEST(StudioUndo, KeepsAsManyDocumentsAsTheMemoryBoundAllowsAndAlwaysTheNewest)
     struct Row {
         size_t count, maxCount, maxBytes, kept;
     } rows[] = {
-        {10, 50, 100 * big, 10},  // within both bounds
-        {10, 4, 100 * big, 4},    // the count bounds it
+        {10, 50, 100 * big, 10},                                        // within both bounds
+        {10, 4, 100 * big, 4},                                          // the count bounds it
         {10, 50, 3 * studio::web::documentBytes(documentOf(1010)), 3},  // the memory bounds it
-        {10, 50, 1, 1},           // the newest stays whatever its size
+        {10, 50, 1, 1},                                                 // the newest stays whatever its size
     };
     for (const Row& row : rows) {
         std::vector<studio::Document> history;
