@@ -33,11 +33,14 @@ constexpr Syntax kSyntax[] = {
 };
 // clang-format on
 
+// The same white space that splits the tokens, so that a line of it is blank.
+constexpr char kWhiteSpace[] = " \t\n\v\f\r";
+
 std::string trim(const std::string& s)
 {
-    size_t first = s.find_first_not_of(" \t\r");
+    size_t first = s.find_first_not_of(kWhiteSpace);
     if (first == std::string::npos) return "";
-    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+    return s.substr(first, s.find_last_not_of(kWhiteSpace) - first + 1);
 }
 
 std::string where(const std::string& source, int line, const std::string& text)

@@ -47,7 +47,7 @@ extern "C" SPErr RecordingPluginMain(const char* caller, const char* selector, v
 struct RunResult {
     std::vector<SPErr> codes;  // every message's result, in order
     SPErr shutdown = kNoErr;
-    bool dialogEnded = false;  // the dialog was cancelled or failed
+    bool dialogEnded = false;   // the dialog was cancelled or failed
     bool documentKept = false;  // ... and the document and record were as before
     std::vector<std::string> liveBlocks;
     std::map<std::string, int> heldSuites;
@@ -150,9 +150,8 @@ TEST(FaultSweep, EveryOperationFailsAtEveryCallWithoutCrashLeakOrLostState)
             calls += static_cast<size_t>(callCount);
             for (int n : sampledIndices(callCount)) {
                 ++runs;
-                RunResult r = runScenario(scenario, [&, op = operation](studio::Host& host) {
-                    host.faults().failNth(op, n, kFaultCode);
-                });
+                RunResult r = runScenario(
+                    scenario, [&, op = operation](studio::Host& host) { host.faults().failNth(op, n, kFaultCode); });
                 std::string where = operation + " call " + std::to_string(n);
                 // A Shutdown that fails (or whose free fails) leaves the globals to
                 // the host, which owns their memory and frees it when it goes.
@@ -168,7 +167,7 @@ TEST(FaultSweep, EveryOperationFailsAtEveryCallWithoutCrashLeakOrLostState)
                     EXPECT_TRUE(code == kNoErr || code == kFaultCode || code == kCanceledErr ||
                                 (operation == "Modal" && code == kBadParameterErr) ||
                                 (operation == "MdMemoryLockHandle" && code == kOutOfMemoryErr))
-                                << where << ": the plug-in answered " << code << " instead of the injected code";
+                        << where << ": the plug-in answered " << code << " instead of the injected code";
                 }
                 if (r.dialogEnded) {
                     EXPECT_TRUE(r.documentKept) << where << ": the ended dialog left changes";

@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include <climits>
-#include <csignal>
 #include <cmath>
+#include <csignal>
 
 #include "studio/io/AtomicFile.h"
 #include "studio/io/DocumentJson.h"
@@ -115,7 +115,10 @@ TEST_F(Command, BadInputIsQuotedEscapedAndShort)
     EXPECT_EQ(ui.status, 2);
     EXPECT_TRUE(has(ui, "ui.txt line 2, \"set 11 \\x1b[2J\\x07999")) << ui.err;
     EXPECT_LT(ui.err.size(), 400u);
-    auto field = focara({"render", "--no-dialog", "--set", "line\x01" "Count=5", "-o", "o.svg"});
+    auto field = focara({"render", "--no-dialog", "--set",
+                         "line\x01"
+                         "Count=5",
+                         "-o", "o.svg"});
     EXPECT_EQ(field.status, 2);
     EXPECT_TRUE(has(field, "unknown field \"line\\x01Count\"")) << field.err;
     for (const auto& run : {ui, field})

@@ -246,6 +246,9 @@ TEST_F(Script, ScriptsThatDoNotParseAreRefusedBeforeAnythingRuns)
         EXPECT_LT(std::string(e.what()).size(), 300u) << e.what();
     }
     EXPECT_EQ(studio::parseScript("  ok ;; state ; # set 1 x\n\ncancel").size(), 3u);
+    // Found by the fuzzer: a line of white space other than blanks and tabs is blank too.
+    EXPECT_EQ(studio::parseScript("\f").size(), 0u);
+    EXPECT_EQ(studio::parseScript("set 11 5\n\v \f\nok").size(), 2u);
     EXPECT_EQ(studio::parseScript("set 11 5", "--ui")[0].where, "--ui line 1, \"set 11 5\"");
 }
 
