@@ -61,7 +61,8 @@ ASErr InitErrorDialog(ADMDialogRef dialog)
 
 void ReportError(const SPMessageData* message, ASErr code)
 {
-    if (code == kNoErr || code == kCanceledErr || !sADMBasic || !sADMDialog) return;
+    // Every suite the report uses must be held: a failed acquisition leaves any of them missing.
+    if (code == kNoErr || code == kCanceledErr || !sADMBasic || !sADMDialog || !sADMItem || !sAIUser) return;
 
     // Pairs of (code text, message) from index 1; an empty code text ends the list.
     int32_t index = 1;

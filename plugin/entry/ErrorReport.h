@@ -6,7 +6,7 @@
 
 // Looks code up in the error string list and shows its message and code text
 // in the "Error Dialog". Nothing for 0 and the cancel code, and nothing while
-// the dialog manager's Basic or Dialog suite is not held.
+// a suite the report needs (ADM Basic, Dialog, Item, AI User) is not held.
 void ReportError(const SPMessageData* message, ASErr code);
 
 #endif

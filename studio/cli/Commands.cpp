@@ -90,6 +90,14 @@ void throwIfReported(PluginSession& session)
     throw PluginReportedError(text);
 }
 
+// A plug-in that failed to start or registered no filter cannot run: that is a failure, not an empty drawing.
+void throwIfNotStarted(PluginSession& session, const Host& host)
+{
+    if (SPErr err = session.startupResult())
+        throw std::runtime_error("the plug-in failed to start: \"Startup\" returned " + std::to_string(err));
+    if (host.filters().empty()) throw std::runtime_error("the plug-in registered no filter");
+}
+
 }  // namespace
 
 uint64_t parseSeed(const std::string& text)
@@ -131,6 +139,9 @@ void render(const RenderOptions& options)
     if (options.from && options.params)
         throw InputError("--from: the record comes from the file; leave out --params (use --set to change fields)");
     OutputFormat format = outputFormatOf(options.output);
+    if (options.saveParams && sameFile(*options.saveParams, options.output))
+        throw InputError("--save-params " + displayName(*options.saveParams) +
+                         ": names the same file as -o; one would overwrite the other");
     Document document = loadDocument(options.doc);
     std::optional<DrawingSettings> from;
     if (options.from) from = readFromOption(*options.from, defaultRecord(document));
@@ -146,6 +157,7 @@ void render(const RenderOptions& options)
     if (from) host.random().skip(from->drawsBefore);
     PluginSession session(host, pluginPath(options.plugin));
     throwIfReported(session);
+    throwIfNotStarted(session, host);
     FocaraParams record = from ? from->record : stored ? *stored : defaultRecord(host.document());
     std::vector<ScriptAction> actions;
     const bool dialog = !options.noDialog && !from;
@@ -178,6 +190,8 @@ void render(const RenderOptions& options)
         return;
     }
     record = *session.runner().record();
+    // A drawing error ends the run; what was drawn is kept and written, and the user is told.
+    std::optional<std::string> refusal = host.takeRefusal();
 
     const DrawingSettings carried{seed, host.drawsAtLastUndo(), settings, record};
     writeOutput(format, host.document(), seed,
@@ -186,6 +200,10 @@ void render(const RenderOptions& options)
     if (savedRecord) savedRecord->commit();
     output.commit();
     std::cerr << "seed: " << seed << '\n';
+    if (refusal || run.outcome == PluginRunner::Outcome::Failed)
+        throw std::runtime_error("the run ended early: " +
+                                 (refusal ? *refusal : "the filter's \"AI Go\" returned " + std::to_string(run.code)) +
+                                 "; what was drawn until then is written");
 }
 
 void showParams(const std::filesystem::path& file)
@@ -220,6 +238,7 @@ void presets(const std::optional<std::filesystem::path>& plugin)
     Host host(Document::makeDefault(), 0);
     PluginSession session(host, pluginPath(plugin));
     throwIfReported(session);
+    throwIfNotStarted(session, host);
     std::vector<PresetEntry> entries = listPresets(host, session.runner());
     throwIfReported(session);
     for (const PresetEntry& entry : entries) {

@@ -6,6 +6,7 @@
 #include "studio/host/RecordDefaults.h"
 #include "studio/io/Files.h"
 #include "studio/io/NumberText.h"
+#include "studio/io/QuotedText.h"
 #include "studio/io/RecordFile.h"
 
 namespace studio::cli {
@@ -24,14 +25,15 @@ const FocaraParamField& fieldOf(const std::string& assignment)
 {
     std::string name = assignment.substr(0, assignment.find('='));
     if (const FocaraParamField* field = FocaraParamFieldNamed(name.c_str())) return *field;
-    throw InputError("--set " + assignment + ": unknown field \"" + name + "\"");  // setRecordField said so first
+    throw InputError("--set " + escapedText(assignment) + ": unknown field " +
+                     quotedText(name));  // setRecordField said so first
 }
 
 // One generated action, named in messages by the option it came from.
 ScriptAction generated(const std::string& text, const std::string& option)
 {
     std::vector<ScriptAction> parsed = parseScript(text);
-    parsed.at(0).where = option + " (\"" + text + "\")";
+    parsed.at(0).where = option + " (" + quotedText(text) + ")";
     return parsed.at(0);
 }
 
@@ -134,7 +136,8 @@ std::vector<ScriptAction> dialogActions(const DialogRequest& request, int32_t cu
 
     try {
         if (request.uiFile) {
-            auto script = parseScript(readFile(*request.uiFile), displayName(*request.uiFile));
+            auto script = parseScript(readFileUpTo(*request.uiFile, kMaxScriptBytes, "dialog action file"),
+                                      displayName(*request.uiFile));
             actions.insert(actions.end(), script.begin(), script.end());
         }
         if (request.ui) {

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,11 +18,19 @@ public:
     // Every call from the n-th on fails.
     void failFrom(std::string operation, int n, int32_t code);
     void clear() { faults_.clear(); }
+    // Counts every operation's calls from now on, so that a test can list
+    // what a run calls (and fail each call in turn).
+    void countCalls()
+    {
+        counting_ = true;
+        counts_.clear();
+    }
+    const std::map<std::string, int, std::less<>>& callCounts() const { return counts_; }
 
     // Called by every suite operation that returns an error: 0 or the injected code.
     int32_t check(std::string_view operation)
     {
-        if (faults_.empty()) return 0;
+        if (faults_.empty() && !counting_) return 0;
         return checkArmed(operation);
     }
 
@@ -34,6 +44,8 @@ private:
     };
     int32_t checkArmed(std::string_view operation);
     std::vector<Fault> faults_;
+    bool counting_ = false;
+    std::map<std::string, int, std::less<>> counts_;
 };
 
 }  // namespace studio

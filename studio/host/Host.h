@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sdk/SPBasic.h"
@@ -86,6 +88,14 @@ public:
     // numbers drawn by then say where the drawing that stays began.
     void noteUndo() { drawsAtLastUndo_ = random_.draws(); }
     uint64_t drawsAtLastUndo() const { return drawsAtLastUndo_; }
+    // Why a suite refused what the plug-in handed over (non-finite geometry):
+    // the plug-in only sees an error code, the user is told this. The first
+    // refusal since the last take counts.
+    void noteRefusal(std::string why)
+    {
+        if (!refusal_) refusal_ = std::move(why);
+    }
+    std::optional<std::string> takeRefusal() { return std::exchange(refusal_, std::nullopt); }
 
 private:
     Document document_;
@@ -99,6 +109,7 @@ private:
     std::map<uintptr_t, std::unique_ptr<std::vector<unsigned char>>> handles_;
     uintptr_t nextHandle_ = 1;
     int redraws_ = 0;
+    std::optional<std::string> refusal_;
     DialogManager dialogs_;
     struct Block {
         std::unique_ptr<unsigned char[]> bytes;

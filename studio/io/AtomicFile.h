@@ -12,9 +12,11 @@ namespace studio {
 
 class AtomicFile {
 public:
-    // Creates the temporary file at once, so that an unwritable target (a
-    // missing folder, no permission) is found before any work is done.
-    // Throws InputError naming the target.
+    // Checks the target at once, so that an unwritable one (a missing folder,
+    // no permission, a device) is found before any work is done; the
+    // temporary file is made by the first write. A symbolic link is written
+    // through. Throws InputError naming the target. While a temporary file
+    // exists, SIGINT and SIGTERM remove it (unless the program handles them).
     explicit AtomicFile(std::filesystem::path target);
     // Removes the temporary file unless commit() succeeded.
     ~AtomicFile();
@@ -28,13 +30,17 @@ public:
     const std::filesystem::path& target() const { return target_; }
 
 private:
+    void open();
     [[noreturn]] void fail(const std::string& what);
     void discard() noexcept;
 
     std::filesystem::path target_;
+    std::filesystem::path path_;  // the file replaced: the target, or the file its link names
     std::filesystem::path temporary_;
     int fd_ = -1;
+    int slot_ = -1;  // where the signal handlers find the temporary file
     bool committed_ = false;
+    bool failed_ = false;
 };
 
 // One whole file in one step.

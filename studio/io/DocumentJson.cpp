@@ -5,10 +5,12 @@
 #include <cmath>
 #include <initializer_list>
 #include <nlohmann/json.hpp>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
 #include "studio/io/NumberText.h"
+#include "studio/io/QuotedText.h"
 #include "studio/io/TextCursor.h"
 
 namespace studio {
@@ -404,9 +406,8 @@ public:
     bool key(string_t& key) override
     {
         Frame& frame = frames_.back();
-        if (std::find(frame.keys.begin(), frame.keys.end(), key) != frame.keys.end())
-            throw DocumentFormatError(pathTo(key), "this member appears twice");
-        frame.keys.push_back(key);
+        if (!frame.keys.insert(key).second) throw DocumentFormatError(pathTo(key), "this member appears twice");
+        frame.last = key;
         return true;
     }
     bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override { return false; }
@@ -415,12 +416,13 @@ private:
     struct Frame {
         bool array;
         size_t index;
-        std::vector<std::string> keys;  // objects hold few members: a list beats a set
+        std::unordered_set<std::string> keys;  // hashed: an object may hold many thousands of members
+        std::string last;
     };
 
     bool start(bool array)
     {
-        frames_.push_back({array, 0, {}});
+        frames_.push_back({array, 0, {}, {}});
         return true;
     }
     bool end()
@@ -442,7 +444,7 @@ private:
             if (f.array)
                 path += "[" + std::to_string(f.index) + "]";
             else
-                path += (path.empty() ? "" : ".") + f.keys.back();
+                path += (path.empty() ? "" : ".") + f.last;
         }
         return path + (path.empty() ? "" : ".") + key;
     }
@@ -459,7 +461,9 @@ json parseStrict(std::string_view text)
         // Drop nlohmann's "[json.exception.parse_error.101] " tag.
         std::string what = e.what();
         size_t tag = what.find("] ");
-        throw DocumentFormatError({}, "malformed JSON: " + (tag == std::string::npos ? what : what.substr(tag + 2)));
+        // The parser's message quotes the bytes it stopped at, which may be anything.
+        throw DocumentFormatError({}, "malformed JSON: " +
+                                          printableText(tag == std::string::npos ? what : what.substr(tag + 2)));
     }
     DuplicateMemberCheck check;
     json::sax_parse(text.begin(), text.end(), &check);
@@ -673,7 +677,7 @@ std::string documentToJson(const Document& document, std::optional<uint64_t> see
 
 Document readDocumentFile(const std::filesystem::path& file, std::optional<uint64_t>* seed)
 {
-    std::string text = readFile(file);
+    std::string text = readFileUpTo(file, kMaxDocumentBytes, "document");
     try {
         return documentFromJson(text, seed);
     } catch (const DocumentFormatError& e) {

@@ -27,4 +27,23 @@ std::string readFile(const std::filesystem::path& file, size_t maxBytes)
     return bytes;
 }
 
+std::string readFileUpTo(const std::filesystem::path& file, size_t maxBytes, const std::string& what)
+{
+    std::string bytes = readFile(file, maxBytes + 1);
+    if (bytes.size() > maxBytes)
+        throw InputError(displayName(file) + ": more than " + std::to_string(maxBytes >> 20) + " MiB; a " + what +
+                         " is at most that large");
+    return bytes;
+}
+
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    std::error_code ec;
+    if (std::filesystem::equivalent(a, b, ec)) return true;
+    std::filesystem::path first = std::filesystem::weakly_canonical(std::filesystem::absolute(a), ec);
+    if (ec) return false;
+    std::filesystem::path second = std::filesystem::weakly_canonical(std::filesystem::absolute(b), ec);
+    return !ec && first == second;
+}
+
 }  // namespace studio

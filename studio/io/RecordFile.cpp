@@ -8,6 +8,7 @@
 
 #include "studio/io/AtomicFile.h"
 #include "studio/io/NumberText.h"
+#include "studio/io/QuotedText.h"
 
 namespace studio {
 
@@ -129,13 +130,13 @@ void writeRecordFile(const std::filesystem::path& file, const FocaraParams& reco
 
 void setRecordField(FocaraParams& record, std::string_view assignment)
 {
-    const std::string prefix = std::string(assignment) + ": ";
+    const std::string prefix = escapedText(assignment) + ": ";
     size_t eq = assignment.find('=');
     if (eq == std::string_view::npos) throw InputError(prefix + "expected FIELD=VALUE");
     std::string_view name = assignment.substr(0, eq);
     std::string_view text = assignment.substr(eq + 1);
     const FocaraParamField* field = FocaraParamFieldNamed(std::string(name).c_str());
-    if (!field) throw InputError(prefix + "unknown field \"" + std::string(name) + "\"");
+    if (!field) throw InputError(prefix + "unknown field " + quotedText(name));
     if (field->type == kParamReserved) throw InputError(prefix + "a reserved word, which cannot be set");
 
     const char* first = text.data();

@@ -248,4 +248,10 @@ std::vector<std::string> ElfFile::exportedSymbols() const
     return names;
 }
 
+bool ElfFile::exports(std::string_view name) const
+{
+    const std::vector<std::string> symbols = exportedSymbols();
+    return std::find(symbols.begin(), symbols.end(), name) != symbols.end();
+}
+
 }  // namespace studio::loader

@@ -42,6 +42,9 @@ public:
     // Names of the symbols the dynamic symbol table exports: defined, global
     // or weak, not hidden. FormatError for a malformed table.
     std::vector<std::string> exportedSymbols() const;
+    // Whether the dynamic symbol table exports name: answered from the file's
+    // bytes, so a library can be refused before loading runs any of its code.
+    bool exports(std::string_view name) const;
 
 private:
     ElfFile() = default;

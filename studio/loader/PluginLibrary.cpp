@@ -33,6 +33,11 @@ void PluginLibrary::Closer::operator()(void* handle) const noexcept { dlclose(ha
 
 PluginLibrary::PluginLibrary(const std::filesystem::path& path) : path_(path), resources_(PluginResources::read(path))
 {
+    // Loading runs the library's constructors: a file without the entry point is refused unloaded.
+    const std::string& name = resources_.pipl().entryPoint;
+    if (!ElfFile::read(path).exports(name)) {
+        throw LoadError(path.string() + ": the entry point \"" + name + "\" named by its PIPL is not exported");
+    }
     // dlopen searches the library path for a name without a slash, which
     // could load some other file than the one just checked.
     const std::filesystem::path absolute = std::filesystem::absolute(path);
@@ -41,7 +46,6 @@ PluginLibrary::PluginLibrary(const std::filesystem::path& path) : path_(path), r
         const char* reason = dlerror();
         throw LoadError(path.string() + ": cannot load: " + (reason != nullptr ? reason : "unknown dlopen error"));
     }
-    const std::string& name = resources_.pipl().entryPoint;
     dlerror();
     void* symbol = dlsym(handle_.get(), name.c_str());
     if (symbol == nullptr) {

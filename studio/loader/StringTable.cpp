@@ -50,7 +50,8 @@ StringTable StringTable::fromResources(const ResourceFile& file, std::uint16_t l
         }
     }
     for (const auto& [number, block] : blocks) {
-        const auto strings = inContext(describe(*block), [&] { return decodeStringBlock(block->data); });
+        const auto& data = block->data;  // clang 14 cannot capture a structured binding
+        const auto strings = inContext(describe(*block), [&] { return decodeStringBlock(data); });
         for (std::size_t i = 0; i < strings.size(); ++i) {
             if (strings[i]) {
                 table.strings_.emplace(static_cast<std::uint16_t>((number - 1) * 16 + i), *strings[i]);

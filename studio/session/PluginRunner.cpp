@@ -1,6 +1,7 @@
 #include "studio/session/PluginRunner.h"
 
 #include <cstring>
+#include <mutex>
 #include <stdexcept>
 
 #include "studio/suites/BasicSuite.h"
@@ -30,6 +31,10 @@ SPMessageData PluginRunner::header() { return {0, pluginRef(this), globals_, stu
 
 SPErr PluginRunner::deliver(const char* caller, const char* selector, void* message)
 {
+    // A loaded plug-in keeps its suite pointers in process-wide globals, so
+    // two hosts of one process (two studios, a test's servers) take turns.
+    static std::recursive_mutex pluginMain;
+    std::lock_guard lock(pluginMain);
     SPErr result = entry_(caller, selector, message);
     globals_ = static_cast<SPMessageData*>(message)->globals;
     return result;
@@ -64,8 +69,17 @@ PluginRunner::RunResult PluginRunner::runFilter(bool withDialog)
     AIFilterMessage message{header(), reinterpret_cast<AIFilterHandle>(uintptr_t{1}), parameters_};
     host_.beginUndoContext();
     if (withDialog) {
+        std::optional<std::vector<unsigned char>> recordBefore;
+        if (auto* bytes = parameters_ ? host_.handleBytes(parameters_) : nullptr) recordBefore = *bytes;
         SPErr err = deliver(kCallerAIFilter, kSelectorAIGetFilterParameters, &message);
         parameters_ = message.parameters;
+        if (err) {
+            // A cancelled or failed dialog leaves the document and the record as
+            // they were, even when the plug-in could not take its previews back.
+            host_.document().undo();
+            auto* bytes = parameters_ ? host_.handleBytes(parameters_) : nullptr;
+            if (bytes && recordBefore && bytes->size() == recordBefore->size()) *bytes = *recordBefore;
+        }
         if (err == kCanceledErr) return {Outcome::Cancelled, err};
         if (err) return {Outcome::Failed, err};
     }

@@ -1,12 +1,14 @@
 #include "studio/session/ScriptedDriver.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
 
 #include "studio/host/Host.h"
+#include "studio/io/QuotedText.h"
 
 namespace studio {
 
@@ -31,16 +33,19 @@ constexpr Syntax kSyntax[] = {
 };
 // clang-format on
 
+// The same white space that splits the tokens, so that a line of it is blank.
+constexpr char kWhiteSpace[] = " \t\n\v\f\r";
+
 std::string trim(const std::string& s)
 {
-    size_t first = s.find_first_not_of(" \t\r");
+    size_t first = s.find_first_not_of(kWhiteSpace);
     if (first == std::string::npos) return "";
-    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+    return s.substr(first, s.find_last_not_of(kWhiteSpace) - first + 1);
 }
 
 std::string where(const std::string& source, int line, const std::string& text)
 {
-    return (source.empty() ? "" : source + " ") + "line " + std::to_string(line) + ", \"" + text + "\"";
+    return (source.empty() ? "" : source + " ") + "line " + std::to_string(line) + ", " + quotedText(text);
 }
 
 bool parseInt(const std::string& token, int32_t& out)
@@ -49,12 +54,17 @@ bool parseInt(const std::string& token, int32_t& out)
     return ec == std::errc() && end == token.data() + token.size();
 }
 
-bool parseNumber(const std::string& token, double& out)
+// Empty when token is a finite number, else what is wrong with it.
+std::string numberProblem(const std::string& token, double& out)
 {
-    if (token.empty()) return false;
     char* end = nullptr;
-    out = std::strtod(token.c_str(), &end);
-    return end == token.c_str() + token.size() && std::isfinite(out);
+    errno = 0;
+    out = token.empty() ? 0 : std::strtod(token.c_str(), &end);
+    if (token.empty() || end != token.c_str() + token.size() || std::isnan(out))
+        return quotedText(token) + " is not a number";
+    if (std::isinf(out) && errno == ERANGE) return quotedText(token) + " is too large for a number";
+    if (std::isinf(out)) return quotedText(token) + " is not a finite number";
+    return {};
 }
 
 ScriptAction parseAction(const std::string& text, int line, const std::string& source)
@@ -67,7 +77,7 @@ ScriptAction parseAction(const std::string& text, int line, const std::string& s
     const Syntax* syntax = nullptr;
     for (const Syntax& s : kSyntax)
         if (tokens[0] == s.name) syntax = &s;
-    if (!syntax) throw fail("unknown action \"" + tokens[0] + "\"");
+    if (!syntax) throw fail("unknown action " + quotedText(tokens[0]));
     if (tokens.size() != syntax->arguments + 1) throw fail(std::string("expected \"") + syntax->usage + "\"");
 
     ScriptAction action;
@@ -76,20 +86,20 @@ ScriptAction parseAction(const std::string& text, int line, const std::string& s
     action.text = text;
     action.where = where(source, line, text);
     if (syntax->arguments == 0) return action;
-    if (!parseInt(tokens[1], action.id)) throw fail("\"" + tokens[1] + "\" is not an item id");
+    if (!parseInt(tokens[1], action.id)) throw fail(quotedText(tokens[1]) + " is not an item id");
     switch (syntax->kind) {
     case ScriptAction::Kind::Set:
-        if (!parseNumber(tokens[2], action.value)) throw fail("\"" + tokens[2] + "\" is not a number");
+        if (std::string why = numberProblem(tokens[2], action.value); !why.empty()) throw fail(why);
         break;
     case ScriptAction::Kind::Choose: {
         int32_t entry = 0;
-        if (!parseInt(tokens[2], entry)) throw fail("\"" + tokens[2] + "\" is not an entry id");
+        if (!parseInt(tokens[2], entry)) throw fail(quotedText(tokens[2]) + " is not an entry id");
         action.value = entry;
         break;
     }
     case ScriptAction::Kind::Pick:
-        if (!parseNumber(tokens[2], action.value)) throw fail("\"" + tokens[2] + "\" is not a number");
-        if (!parseNumber(tokens[3], action.y)) throw fail("\"" + tokens[3] + "\" is not a number");
+        if (std::string why = numberProblem(tokens[2], action.value); !why.empty()) throw fail(why);
+        if (std::string why = numberProblem(tokens[3], action.y); !why.empty()) throw fail(why);
         break;
     default: break;
     }

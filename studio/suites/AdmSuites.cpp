@@ -102,9 +102,14 @@ ADMItemRef createItem(ADMDialogRef d, int32_t id, const char* type, const ADMRec
 void sizeDialog(ADMDialogRef d, int32_t width, int32_t height)
 {
     if (!d) return;
+    // Saved bounds come from the record and may lie anywhere: the far edge stops at the coordinate range.
+    auto edge = [](int32_t start, int32_t size) {
+        int64_t end = int64_t{start} + size;
+        return static_cast<int32_t>(std::clamp<int64_t>(end, INT32_MIN, INT32_MAX));
+    };
     ADMRect& b = dialog(d)->bounds;
-    b.right = b.left + width;
-    b.bottom = b.top + height;
+    b.right = edge(b.left, width);
+    b.bottom = edge(b.top, height);
 }
 
 void setBoundsRect(ADMDialogRef d, const ADMRect* bounds)

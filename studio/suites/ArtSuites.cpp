@@ -5,6 +5,7 @@
 #include "sdk/AIArt.h"
 #include "studio/document/Geometry.h"
 #include "studio/suites/ColorBridge.h"
+#include "studio/suites/FiniteGeometry.h"
 #include "studio/suites/SuiteGuard.h"
 
 namespace studio {
@@ -85,6 +86,9 @@ AIErr setPathSegments(AIArtHandle path, int16_t segNumber, int16_t count, const 
         Art& a = *art(path);
         if (static_cast<size_t>(segNumber) > a.segments.size()) return kBadParameterErr;
         if (segNumber + count > kMaxSegments) return kTooManySegmentsErr;
+        if (size_t bad = firstNonFiniteSegment(segments, static_cast<size_t>(count)); bad < size_t(count))
+            return refuseGeometry(host, "SetPathSegments: segment " + std::to_string(segNumber + bad) +
+                                            " has a coordinate that is not a finite number");
         host.document().willChange(a);
         size_t end = static_cast<size_t>(segNumber + count);
         if (end > a.segments.size()) a.segments.resize(end);
@@ -125,6 +129,8 @@ AIErr setPathStyle(AIArtHandle path, const AIPathStyle* style)
 {
     return guarded("SetPathStyle", [&](Host& host) -> AIErr {
         if (!path || !style) return kBadParameterErr;
+        if (!std::isfinite(style->stroke.width))
+            return refuseGeometry(host, "SetPathStyle: the stroke width is not a finite number");
         PathStyle converted = fromAIPathStyle(host, *style);
         host.document().willChange(*art(path));
         art(path)->style = std::move(converted);
@@ -157,9 +163,18 @@ AIErr transformArt(AIArtHandle a, const AIRealMatrix* matrix, AIReal lineScale, 
         if (!a || !matrix) return kBadParameterErr;
         if (!(flags & kTransformObjects)) return kNoErr;
         Art& target = *art(a);
+        // Finite numbers can still overflow: the result is checked before it is kept.
+        std::vector<AIPathSegment> moved = target.segments;
+        transformSegments(moved, *matrix);
+        float strokeWidth = target.style.strokeWidth * lineScale;
+        if (firstNonFiniteSegment(moved.data(), moved.size()) < moved.size())
+            return refuseGeometry(host,
+                                  "TransformArt: the transformed path has a coordinate that is not a finite number");
+        if (!std::isfinite(strokeWidth))
+            return refuseGeometry(host, "TransformArt: the scaled stroke width is not a finite number");
         host.document().willChange(target);
-        transformSegments(target.segments, *matrix);
-        target.style.strokeWidth *= lineScale;
+        target.segments = std::move(moved);
+        target.style.strokeWidth = strokeWidth;
         return kNoErr;
     });
 }

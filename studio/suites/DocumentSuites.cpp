@@ -117,6 +117,7 @@ AIErr undoChanges()
     return guarded("UndoChanges", [&](Host& host) -> AIErr {
         host.document().undo();
         host.noteUndo();
+        host.takeRefusal();  // what was refused is undone with the rest
         return kNoErr;
     });
 }

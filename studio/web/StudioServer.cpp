@@ -15,6 +15,7 @@
 #include "studio/io/RasterPreview.h"
 
 #include "studio/io/Files.h"
+#include "studio/io/QuotedText.h"
 #include "studio/session/ScriptedDriver.h"
 #include "studio/web/Assets.h"
 #include "studio/web/StudioSession.h"
@@ -23,7 +24,21 @@ namespace studio::web {
 
 namespace {
 
-constexpr size_t kMaxDocumentBytes = 64u << 20;
+// httplib answers requests from any stream; this reaches that for a request held in memory.
+class InProcessServer : public httplib::Server {
+public:
+    std::string answer(const std::string& request)
+    {
+        httplib::detail::BufferStream stream;
+        stream.write(request.data(), request.size());
+        bool closed = false;
+        process_request(stream, true, closed, [](httplib::Request&) {});
+        return stream.get_buffer().substr(request.size());
+    }
+};
+
+constexpr size_t kWorkers = 64;
+constexpr std::chrono::seconds kReadTimeout{2};
 
 std::optional<uint64_t> numberParameter(const httplib::Request& req, const char* name)
 {
@@ -68,7 +83,10 @@ void send(httplib::Response& res, const Reply& reply)
 
 void sendError(httplib::Response& res, int status, const std::string& message)
 {
-    send(res, {status, "application/json", nlohmann::json{{"ok", false}, {"error", message}}.dump(), "", {}});
+    // Messages may quote what a client sent: only valid, printable text goes out.
+    nlohmann::json body{{"ok", false}, {"error", printableText(message)}};
+    send(res,
+         {status, "application/json", body.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace), "", {}});
 }
 
 // Value changes of one item may replace each other while queued: only the
@@ -105,6 +123,8 @@ bool fromThisServer(const httplib::Request& req, int port)
     auto local = [&](const std::string& authority) {
         return authority == std::string(StudioServer::kAddress) + suffix || authority == "localhost" + suffix;
     };
+    // Exactly one Host and at most one Origin: with two, the server and a proxy might read different ones.
+    if (req.get_header_value_count("Host") != 1 || req.get_header_value_count("Origin") > 1) return false;
     if (!local(req.get_header_value("Host"))) return false;
     if (!req.has_header("Origin")) return true;
     std::string origin = req.get_header_value("Origin");
@@ -114,7 +134,7 @@ bool fromThisServer(const httplib::Request& req, int port)
 }  // namespace
 
 StudioServer::StudioServer(StudioOptions options)
-    : replyTimeout_(options.replyTimeout), http_(std::make_unique<httplib::Server>())
+    : replyTimeout_(options.replyTimeout), http_(std::make_unique<InProcessServer>())
 {
     std::promise<void> started;
     std::future<void> ready = started.get_future();
@@ -198,19 +218,35 @@ void StudioServer::stop()
     }
 }
 
+std::string StudioServer::answerBytes(const std::string& request)
+{
+    return static_cast<InProcessServer&>(*http_).answer(request);
+}
+
 void StudioServer::routes()
 {
     httplib::Server& http = *http_;
-    http.new_task_queue = [] { return new httplib::ThreadPool(16); };
+    // Slow clients hold a worker each until their read times out: many
+    // workers and a short timeout keep a few of them from stalling the page.
+    http.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+    http.set_read_timeout(kReadTimeout);
     http.set_keep_alive_timeout(1);
     // Headers and body go out in separate writes: without this each answer can
     // wait for a delayed acknowledgement.
     http.set_tcp_nodelay(true);
     http.set_payload_max_length(kMaxDocumentBytes);
     http.set_pre_routing_handler([this](const httplib::Request& req, httplib::Response& res) {
-        if (fromThisServer(req, port_)) return httplib::Server::HandlerResponse::Unhandled;
-        sendError(res, 403, "requests are taken from pages of this server only");
-        return httplib::Server::HandlerResponse::Handled;
+        if (!fromThisServer(req, port_)) {
+            sendError(res, 403, "requests are taken from pages of this server only");
+            return httplib::Server::HandlerResponse::Handled;
+        }
+        // The body limit holds for a Content-Length only: a chunked body could grow without bound.
+        if (req.has_header("Transfer-Encoding")) {
+            res.set_header("Connection", "close");
+            sendError(res, 411, "send the body with a Content-Length, not chunked");
+            return httplib::Server::HandlerResponse::Handled;
+        }
+        return httplib::Server::HandlerResponse::Unhandled;
     });
     http.set_exception_handler([](const httplib::Request&, httplib::Response& res, std::exception_ptr ep) {
         std::string what = "internal error";

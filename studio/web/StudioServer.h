@@ -66,6 +66,10 @@ public:
     // serving. Safe from any thread, more than once.
     void stop();
 
+    // Answers one request given as the bytes a client would send, in process
+    // and without a socket (the fuzzer drives the server so): the answer's bytes.
+    std::string answerBytes(const std::string& request);
+
     static constexpr const char* kAddress = "127.0.0.1";
     static constexpr int kDefaultPort = 8400;
 

@@ -6,9 +6,11 @@
 #include "studio/host/RecordDefaults.h"
 #include "studio/io/CairoWriter.h"
 #include "studio/io/DocumentJson.h"
+#include "studio/io/QuotedText.h"
 #include "studio/io/SvgWriter.h"
 #include "studio/session/PresetPicture.h"
 #include "studio/web/DialogJson.h"
+#include "studio/web/UndoBudget.h"
 
 namespace studio::web {
 
@@ -17,8 +19,10 @@ using nlohmann::json;
 namespace {
 // How long the host thread waits for a request before it looks at the pages' heartbeats.
 constexpr std::chrono::milliseconds kPoll{100};
-// Whole documents kept for undo.
+// Whole documents kept for undo: at most this many, and at most this much
+// memory together (the newest is kept whatever its size).
 constexpr size_t kUndoDepth = 50;
+constexpr size_t kUndoBytes = size_t{512} << 20;
 // Exported pictures have the command's default resolution.
 constexpr double kPngDpi = 150;
 // Entries of the filter's preset popup: " Reset" and 24 stored sets.
@@ -131,6 +135,8 @@ bool StudioSession::serveOne(Dialog* modal)
         slot->outcome = request->work(*this);
     } catch (const std::exception& e) {
         slot->outcome = Outcome::refused(500, e.what());
+    } catch (...) {
+        slot->outcome = Outcome::refused(500, "internal error");
     }
     return true;
 }
@@ -149,23 +155,35 @@ void StudioSession::answerServed()
             slot->reply.set_value(std::move(*outcome.reply));
             continue;
         }
-        json body = state(slot->since);
-        if (slot->have && *slot->have < documentVersion_) {
-            // A drawing too large for the page's DOM is sent as pictures of what the page shows.
-            if (host_.document().artCount() > kSvgPathBudget) {
-                body["preview"] = {{"version", documentVersion_}, {"raster", true}};
-            } else {
-                if (!svg) svg = documentToSvg(host_.document());
-                body["preview"] = {{"version", documentVersion_}, {"svg", *svg}};
+        // Whatever fails here fails this answer only, never the session.
+        try {
+            json body = state(slot->since);
+            if (slot->have && *slot->have < documentVersion_) {
+                // A drawing too large for the page's DOM is sent as pictures of what the page shows.
+                if (host_.document().artCount() > kSvgPathBudget) {
+                    body["preview"] = {{"version", documentVersion_}, {"raster", true}};
+                } else {
+                    if (!svg) svg = documentToSvg(host_.document());
+                    body["preview"] = {{"version", documentVersion_}, {"svg", *svg}};
+                }
             }
+            if (auto it = ended_.find(slot->client); it != ended_.end() && !slot->client.empty()) {
+                body["ended"] = it->second;
+                ended_.erase(it);
+            }
+            body["ok"] = outcome.status < 400;
+            // Errors may quote what a client sent: only valid, printable text goes out.
+            if (!outcome.error.empty()) body["error"] = printableText(outcome.error);
+            slot->reply.set_value({outcome.status,
+                                   "application/json",
+                                   body.dump(-1, ' ', false, json::error_handler_t::replace),
+                                   "",
+                                   {}});
+        } catch (const std::exception& e) {
+            json body = {{"ok", false}, {"error", printableText(e.what())}};
+            slot->reply.set_value(
+                {500, "application/json", body.dump(-1, ' ', false, json::error_handler_t::replace), "", {}});
         }
-        if (auto it = ended_.find(slot->client); it != ended_.end() && !slot->client.empty()) {
-            body["ended"] = it->second;
-            ended_.erase(it);
-        }
-        body["ok"] = outcome.status < 400;
-        if (!outcome.error.empty()) body["error"] = outcome.error;
-        slot->reply.set_value({outcome.status, "application/json", body.dump(), "", {}});
     }
 }
 
@@ -197,6 +215,8 @@ Outcome StudioSession::runFilter(const std::string& client)
         run = plugin_.runner().runFilter(true);
     }
     documentReplaced_ = true;
+    if (std::optional<std::string> why = host_.takeRefusal())
+        alerts_.emplace_back(++revision_, "The run ended early: " + *why);
     if (run.outcome == PluginRunner::Outcome::Cancelled) return {};
     // A failed drawing keeps what it drew, so it can be undone like any other.
     keepForUndo(std::move(before));
@@ -226,7 +246,7 @@ Outcome StudioSession::act(const ScriptAction& action)
     }
     // The dialog ended on its own (OK, Cancel) before the stop could matter.
     if (stopped && !dialog.result) finishStop(dialog);
-    if (!refused.empty()) return Outcome::refused(422, "\"" + action.text + "\": " + refused);
+    if (!refused.empty()) return Outcome::refused(422, quotedText(action.text) + ": " + refused);
     return {};
 }
 
@@ -324,7 +344,7 @@ bool StudioSession::makePresetPicture()
 void StudioSession::keepForUndo(Document before)
 {
     undo_.push_back(std::move(before));
-    if (undo_.size() > kUndoDepth) undo_.erase(undo_.begin());
+    trimUndo(undo_, kUndoDepth, kUndoBytes);
     redo_.clear();
 }
 

@@ -220,7 +220,11 @@ TEST_F(Script, ScriptsThatDoNotParseAreRefusedBeforeAnythingRuns)
         {"set 11", "line 1, \"set 11\": expected \"set ID VALUE\""},
         {"ok 1", "line 1, \"ok 1\": expected \"ok\""},
         {"set 11 5\nset eleven 5", "line 2, \"set eleven 5\": \"eleven\" is not an item id"},
-        {"set 19 1e999", "line 1, \"set 19 1e999\": \"1e999\" is not a number"},
+        {"set 19 1e999", "line 1, \"set 19 1e999\": \"1e999\" is too large for a number"},
+        {"set 19 -inf", "line 1, \"set 19 -inf\": \"-inf\" is not a finite number"},
+        // Control bytes and bytes that are not UTF-8 are shown escaped, never raw.
+        {"set\x01 11 5", "line 1, \"set\\x01 11 5\": unknown action \"set\\x01\""},
+        {"set 11 \xff\xfe", "line 1, \"set 11 \\xff\\xfe\": \"\\xff\\xfe\" is not a number"},
         {"set 19 nan", "line 1, \"set 19 nan\": \"nan\" is not a number"},
         {"choose 22 1.5", "line 1, \"choose 22 1.5\": \"1.5\" is not an entry id"},
         {"pick 167 1 y", "line 1, \"pick 167 1 y\": \"y\" is not a number"},
@@ -234,7 +238,17 @@ TEST_F(Script, ScriptsThatDoNotParseAreRefusedBeforeAnythingRuns)
             EXPECT_STREQ(e.what(), row.message);
         }
     }
+    // A huge line is quoted shortened.
+    try {
+        studio::parseScript("frob " + std::string(100000, 'x'));
+        ADD_FAILURE() << "parsed";
+    } catch (const studio::ScriptError& e) {
+        EXPECT_LT(std::string(e.what()).size(), 300u) << e.what();
+    }
     EXPECT_EQ(studio::parseScript("  ok ;; state ; # set 1 x\n\ncancel").size(), 3u);
+    // Found by the fuzzer: a line of white space other than blanks and tabs is blank too.
+    EXPECT_EQ(studio::parseScript("\f").size(), 0u);
+    EXPECT_EQ(studio::parseScript("set 11 5\n\v \f\nok").size(), 2u);
     EXPECT_EQ(studio::parseScript("set 11 5", "--ui")[0].where, "--ui line 1, \"set 11 5\"");
 }
 

@@ -113,8 +113,9 @@ TEST(PluginLibrary, RefusesWhatIsNotALoadablePluginNamingFileAndFault)
         {"entry point not exported",
          [](const TempDir& d) { return d.write("entry.aip", patchedPlugin("PluginMain", "PluginMaim")); },
          "the entry point \"PluginMaim\" named by its PIPL is not exported"},
-        {"resources fine, code not loadable",
-         [&](const TempDir& d) { return d.write("fake.aip", makeElf({{".rsrc", res}})); }, "cannot load"},
+        {"resources fine, no code",
+         [&](const TempDir& d) { return d.write("fake.aip", makeElf({{".rsrc", res}})); },
+         "the entry point \"PluginMain\" named by its PIPL is not exported"},
     };
     // clang-format on
     for (const auto& refusal : refusals) {
@@ -130,6 +131,23 @@ TEST(PluginLibrary, RefusesWhatIsNotALoadablePluginNamingFileAndFault)
             EXPECT_NE(message.find(refusal.reason), std::string::npos) << message;
         }
     }
+}
+
+// Loading runs a library's constructors: a library without the entry point
+// must be refused from its file alone.
+TEST(PluginLibrary, RefusesALibraryWithoutTheEntryPointBeforeRunningAnyOfIt)
+{
+    const TempDir dir;
+    const auto mark = dir.path() / "constructor-ran";
+    ::setenv("FOCARA_TEST_LOAD_MARK", mark.c_str(), 1);
+    try {
+        const PluginLibrary library(FOCARA_CONSTRUCTOR_LIBRARY_PATH);
+        ADD_FAILURE() << "loaded";
+    } catch (const LoadError& error) {
+        EXPECT_NE(std::string(error.what()).find("is not exported"), std::string::npos) << error.what();
+    }
+    ::unsetenv("FOCARA_TEST_LOAD_MARK");
+    EXPECT_FALSE(std::filesystem::exists(mark)) << "the library's constructor ran";
 }
 
 }  // namespace
