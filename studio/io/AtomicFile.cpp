@@ -38,6 +38,7 @@ int openNew(const std::filesystem::path& path)
     return ::_wopen(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_BINARY, 0666);
 }
 int syncFile(int fd) { return ::_commit(fd); }
+bool folderWritable(const std::filesystem::path& folder) { return ::_waccess(folder.c_str(), 2) == 0; }
 void removeFile(const std::filesystem::path& path) { ::_wunlink(path.c_str()); }
 int replaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
 {
@@ -57,6 +58,7 @@ int openNew(const std::filesystem::path& path)
     return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 }
 int syncFile(int fd) { return ::fsync(fd); }
+bool folderWritable(const std::filesystem::path& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
 void removeFile(const std::filesystem::path& path) { ::unlink(path.c_str()); }
 int replaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
 {
@@ -142,7 +144,7 @@ AtomicFile::AtomicFile(std::filesystem::path target) : target_(std::move(target)
         throw refuse("not a regular file (a device, pipe or socket is never replaced)");
     // Checked now, so that an unwritable target costs no work; the temporary
     // file itself is made only when there is something to write.
-    if (::access(folderOf(path_).c_str(), W_OK | X_OK) != 0) throw refuse(std::strerror(errno));
+    if (!folderWritable(folderOf(path_))) throw refuse(std::strerror(errno));
 }
 
 AtomicFile::~AtomicFile()
