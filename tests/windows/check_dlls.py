@@ -138,8 +138,8 @@ def main(argv):
         return SKIP
     linux_res = read_res(argv[1])
     failed = False
-    for spec in argv[2:]:
-        machine, dll = spec.split(":", 1)
+    for named in argv[2:]:
+        machine, dll = named.split(":", 1)
         if not Path(dll).is_file():
             print(f"SKIPPED: {dll} is missing; ./scripts/build-windows.sh makes it")
             return SKIP
