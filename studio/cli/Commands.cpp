@@ -4,18 +4,23 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <iostream>
+#include <memory>
 
 #include "studio/cli/DialogActions.h"
 #include "studio/document/ColorText.h"
 #include "studio/host/Host.h"
 #include "studio/host/RecordDefaults.h"
+#include "studio/io/AnimationWriter.h"
 #include "studio/io/AtomicFile.h"
 #include "studio/io/CairoWriter.h"
 #include "studio/io/DocumentJson.h"
 #include "studio/io/ParamsJson.h"
 #include "studio/io/RecordFile.h"
+#include "studio/io/ReferenceAreaText.h"
 #include "studio/io/SvgWriter.h"
+#include "studio/session/AreaRun.h"
 #include "studio/session/FilterRun.h"
 
 namespace studio::cli {
@@ -137,50 +142,160 @@ double parseDpi(const std::string& text)
     return dpi;
 }
 
-void render(const RenderOptions& options)
-{
-    // Every input is read and checked before any output file exists.
-    OutputFormat format = outputFormatOf(options.output);
-    Document document = loadDocument(options.doc);
-    setCurrentStyle(document.currentStyle, options);
-    if (format == OutputFormat::Png) pngPixelSize(document.page, options.dpi);  // refuses a page too large to draw
-    std::optional<FocaraParams> stored;
-    if (options.params) stored = readParamsFile(*options.params, defaultRecord(document));
-    uint64_t seed = options.seed ? *options.seed : seedFromClock();
+namespace {
 
-    Host host(std::move(document), seed);
+// Everything a render reads and checks before any output file exists.
+struct RenderInputs {
+    Document document;
+    FocaraParams record;
+    std::vector<ScriptAction> actions;
+    uint64_t seed = 0;
+};
+
+RenderInputs readRenderInputs(const RenderOptions& options, bool raster)
+{
+    RenderInputs in{loadDocument(options.doc), {}, {}, 0};
+    setCurrentStyle(in.document.currentStyle, options);
+    if (raster) pngPixelSize(in.document.page, options.dpi);  // refuses a page too large to draw
+    in.record =
+        options.params ? readParamsFile(*options.params, defaultRecord(in.document)) : defaultRecord(in.document);
+    // Before the dialog opens, so that it shows the area's centre and distance.
+    if (options.area) aimRecordAtArea(in.record, *options.area);
+    if (options.noDialog)
+        applySets(in.record, options.sets);
+    else
+        in.actions = dialogActions({options.preset, options.sets, options.ui, options.uiFile}, in.record.currentPage);
+    in.seed = options.seed ? *options.seed : seedFromClock();
+    return in;
+}
+
+// One run of the filter on a fresh host seeded with seed: `drawn` sees the
+// document while the host lives. Returns the record after the run, or nothing
+// when the dialog was cancelled.
+std::optional<FocaraParams> runOnce(const RenderOptions& options, const Document& start, uint64_t seed,
+                                    const FocaraParams& record, bool withDialog, std::vector<ScriptAction> actions,
+                                    const std::function<void(const Document&)>& drawn)
+{
+    Host host(start.clone(), seed);
     PluginSession session(host, pluginPath(options.plugin));
     throwIfReported(session);
-    FocaraParams record = stored ? *stored : defaultRecord(host.document());
-    std::vector<ScriptAction> actions;
-    if (options.noDialog)
-        applySets(record, options.sets);
-    else
-        actions = dialogActions({options.preset, options.sets, options.ui, options.uiFile}, record.currentPage);
     session.runner().setRecord(record);
     ScriptedDriver driver(host, std::move(actions), std::cout);
     host.dialogs().setDriver(&driver);
+    std::optional<AreaPush> push;
+    if (options.area) push.emplace(host.document());
+
+    PluginRunner::RunResult run = session.runner().runFilter(withDialog);
+    host.dialogs().setDriver(nullptr);
+    if (driver.error()) throw InputError(*driver.error());
+    throwIfReported(session);
+    if (run.outcome == PluginRunner::Outcome::Cancelled) return std::nullopt;
+    FocaraParams after = *session.runner().record();
+    if (push) push->apply(host.document(), *options.area, after);
+    drawn(host.document());
+    return after;
+}
+
+constexpr const char* kCancelled = "cancelled: the document and the record are as they were; nothing written\n";
+
+void renderFrames(const RenderOptions& options)
+{
+    AnimationOptions animation;
+    try {
+        animation.format = animationFormatOf(options.output);
+    } catch (const InputError& e) {
+        throw InputError(std::string("--frames: ") + e.what());
+    }
+    animation.fps = options.fps;
+    animation.dpi = options.dpi;
+    // The background stays white until render takes a background option.
+    animation.background = FrameBackground{};
+    RenderInputs in = readRenderInputs(options, animation.format != AnimationFormat::Svg);
+    AnimationWriter writer(animation, in.document.page);
+
+    // Opened before the runs, so that an unwritable output costs no drawing.
+    std::optional<AtomicFile> savedRecord;
+    if (options.saveParams) savedRecord.emplace(*options.saveParams);
+    const int frames = *options.frames;
+    std::vector<std::unique_ptr<AtomicFile>> outputs;
+    if (animation.format == AnimationFormat::PngSequence)
+        for (int i = 1; i <= frames; ++i)
+            outputs.push_back(std::make_unique<AtomicFile>(sequenceFileName(options.output, i)));
+    else
+        outputs.push_back(std::make_unique<AtomicFile>(options.output));
+
+    auto add = [&](const Document& drawn) { writer.addFrame(drawn); };
+    // The dialog plays once; every later frame draws the record it left
+    // (buttons that draw random settings are not played again).
+    std::optional<FocaraParams> record =
+        runOnce(options, in.document, in.seed, in.record, !options.noDialog, std::move(in.actions), add);
+    if (!record) {
+        std::cerr << kCancelled;
+        return;
+    }
+    FocaraParams again = *record;
+    again.previewDrawn = 0;
+    for (int i = 1; i < frames; ++i)
+        runOnce(options, in.document, in.seed + static_cast<uint64_t>(i), again, false, {}, add);
+
+    std::vector<std::string> files = writer.finish();
+    for (size_t i = 0; i < outputs.size(); ++i) outputs[i]->write(files.at(i));
+    if (savedRecord) savedRecord->write(paramsFileBytes(*options.saveParams, *record));
+    if (savedRecord) savedRecord->commit();
+    for (auto& output : outputs) output->commit();
+    std::cerr << "seed: " << in.seed << '\n';
+}
+
+}  // namespace
+
+ReferenceArea parseArea(const std::string& text)
+{
+    try {
+        return referenceAreaFromText(text);
+    } catch (const std::invalid_argument& e) {
+        throw InputError("--area " + text + ": " + e.what());
+    }
+}
+
+int parseFrames(const std::string& text)
+{
+    double n = 0;
+    if (!parseNumber(text, n) || n != std::floor(n) || n < 1 || n > kMaxFrames)
+        throw InputError("--frames " + text + ": expected a whole number from 1 to " + std::to_string(kMaxFrames));
+    return static_cast<int>(n);
+}
+
+int parseFps(const std::string& text)
+{
+    double n = 0;
+    if (!parseNumber(text, n) || n != std::floor(n) || n < 1 || n > kMaxFps)
+        throw InputError("--fps " + text + ": expected a whole number from 1 to " + std::to_string(kMaxFps));
+    return static_cast<int>(n);
+}
+
+void render(const RenderOptions& options)
+{
+    if (options.frames) return renderFrames(options);
+    // Every input is read and checked before any output file exists.
+    OutputFormat format = outputFormatOf(options.output);
+    RenderInputs in = readRenderInputs(options, format == OutputFormat::Png);
 
     // Opened before the run, so that an unwritable output costs no drawing.
     std::optional<AtomicFile> savedRecord;
     if (options.saveParams) savedRecord.emplace(*options.saveParams);
     AtomicFile output(options.output);
 
-    PluginRunner::RunResult run = session.runner().runFilter(!options.noDialog);
-    host.dialogs().setDriver(nullptr);
-    if (driver.error()) throw InputError(*driver.error());
-    throwIfReported(session);
-    if (run.outcome == PluginRunner::Outcome::Cancelled) {
-        std::cerr << "cancelled: the document and the record are as they were; nothing written\n";
+    std::optional<FocaraParams> record =
+        runOnce(options, in.document, in.seed, in.record, !options.noDialog, std::move(in.actions),
+                [&](const Document& drawn) { output.write(outputBytes(format, drawn, in.seed, options.dpi)); });
+    if (!record) {
+        std::cerr << kCancelled;
         return;
     }
-    record = *session.runner().record();
-
-    output.write(outputBytes(format, host.document(), seed, options.dpi));
-    if (savedRecord) savedRecord->write(paramsFileBytes(*options.saveParams, record));
+    if (savedRecord) savedRecord->write(paramsFileBytes(*options.saveParams, *record));
     if (savedRecord) savedRecord->commit();
     output.commit();
-    std::cerr << "seed: " << seed << '\n';
+    std::cerr << "seed: " << in.seed << '\n';
 }
 
 void showParams(const std::filesystem::path& file)

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "studio/document/Color.h"
+#include "studio/document/ReferenceArea.h"
 
 namespace studio::cli {
 
@@ -33,6 +34,12 @@ struct RenderOptions {
     std::optional<Color> fill;
     std::optional<Color> stroke;
     std::optional<float> strokeWidth;
+    // The clear area in the middle: aims the record at it before the run and
+    // pushes the drawn lines out to its border after.
+    std::optional<ReferenceArea> area;
+    // An animation of this many frames, each drawn with the next seed.
+    std::optional<int> frames;
+    int fps = 12;
 };
 
 // The plug-in showed its error dialog: what() holds its "Plug-in Error: ..." lines.
@@ -42,6 +49,8 @@ public:
 };
 
 // Runs the filter on the document and writes it. Prints "seed: N" on stderr.
+// With frames, the first frame is that run, and every later one runs "AI Go"
+// alone on the record the first left, on a fresh host seeded one more.
 // The dialog plays the preset, the sets and the scripts, and is accepted
 // unless they end it; a cancelled dialog writes nothing and says so. An
 // action the dialog refuses throws InputError naming it.
@@ -78,5 +87,10 @@ Color parseColorOption(const std::string& option, const std::string& text);
 float parseStrokeWidth(const std::string& text);
 // "--dpi": pixels per inch, above 0.
 double parseDpi(const std::string& text);
+// "--area": ellipse:CX,CY,RX,RY[,DEG] or rect:X,Y,W,H[,DEG].
+ReferenceArea parseArea(const std::string& text);
+// "--frames" (1 to 600) and "--fps" (1 to 60): whole numbers.
+int parseFrames(const std::string& text);
+int parseFps(const std::string& text);
 
 }  // namespace studio::cli

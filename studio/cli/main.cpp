@@ -64,7 +64,9 @@ int main(int argc, char** argv)
     std::string plugin;
     renderCommand->add_option("--plugin", plugin, "The plug-in library; default: Vexo_Zoom.aip beside focara")
         ->type_name("PATH");
-    renderCommand->add_option("-o,--output", output, "Output file: .svg, .json, .png or .pdf")
+    renderCommand
+        ->add_option("-o,--output", output,
+                     "Output file: .svg, .json, .png or .pdf; with --frames .webp, .gif, .svg or frames-%04d.png")
         ->type_name("OUT")
         ->required();
     std::string dpi, fill, stroke, strokeWidth;
@@ -74,6 +76,21 @@ int main(int argc, char** argv)
     renderCommand->add_option("--stroke", stroke, "Stroke of new paths: #rrggbb, gray:G, cmyk:C,M,Y,K or none")
         ->type_name("COLOR");
     renderCommand->add_option("--stroke-width", strokeWidth, "Stroke width of new paths, points")->type_name("W");
+    std::string area, frames, fps;
+    renderCommand
+        ->add_option("--area", area,
+                     "The clear area in the middle, in points (y up), turned DEG counter-clockwise: "
+                     "ellipse:CX,CY,RX,RY[,DEG] or rect:X,Y,W,H[,DEG]")
+        ->type_name("SHAPE");
+    CLI::Option* framesOption =
+        renderCommand
+            ->add_option("--frames", frames,
+                         "Draw an animation of N frames (1 to 600), each with the next seed, to -o .webp, .gif, .svg "
+                         "or a .png name with a frame number such as frames-%04d.png")
+            ->type_name("N");
+    renderCommand->add_option("--fps", fps, "Frames per second of the animation (1 to 60); default 12")
+        ->type_name("F")
+        ->needs(framesOption);
 
     MakeParamsOptions make;
     std::string showFile, makeDoc, makeOutput;
@@ -144,6 +161,9 @@ int main(int argc, char** argv)
             if (renderCommand->count("--fill")) render.fill = parseColorOption("--fill", fill);
             if (renderCommand->count("--stroke")) render.stroke = parseColorOption("--stroke", stroke);
             if (renderCommand->count("--stroke-width")) render.strokeWidth = parseStrokeWidth(strokeWidth);
+            if (renderCommand->count("--area")) render.area = parseArea(area);
+            if (renderCommand->count("--frames")) render.frames = parseFrames(frames);
+            if (renderCommand->count("--fps")) render.fps = parseFps(fps);
             render.output = output;
             studio::cli::render(render);
         } else if (studioCommand->parsed()) {

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "studio/io/CairoDrawing.h"
 #include "studio/io/Files.h"
 
 namespace studio {
@@ -101,6 +102,8 @@ void drawArt(cairo_t* cr, const Art& art)
     cairo_paint_with_alpha(cr, art.opacity);
 }
 
+}  // namespace
+
 // Artwork y points up from the bottom of the page; the picture's points down.
 void drawDocument(cairo_t* cr, const Document& document)
 {
@@ -112,8 +115,6 @@ void drawDocument(cairo_t* cr, const Document& document)
         for (const auto& art : layer->art) drawArt(cr, *art);
     check(cairo_status(cr), "draw the document");
 }
-
-}  // namespace
 
 PixelSize pngPixelSize(const Page& page, double dpi)
 {

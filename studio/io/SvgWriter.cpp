@@ -109,6 +109,18 @@ void appendPath(std::string& out, const Art& art)
 
 }  // namespace
 
+void appendSvgLayers(std::string& out, const Document& document, std::set<std::string>& ids)
+{
+    for (const auto& layer : document.layers()) {
+        out += "<g id=\"" + layerId(layer->name, ids) + "\">\n<title>";
+        appendEscaped(out, layer->name);
+        out += "</title>\n";
+        for (const auto& art : layer->art)
+            if (!art->segments.empty()) appendPath(out, *art);
+        out += "</g>\n";
+    }
+}
+
 std::string documentToSvg(const Document& document)
 {
     size_t segments = 0;
@@ -125,14 +137,7 @@ std::string documentToSvg(const Document& document)
     // Artwork y points up from the bottom of the page; SVG's points down from the top.
     out += "<g transform=\"matrix(1 0 0 -1 0 " + height + ")\">\n";
     std::set<std::string> ids;
-    for (const auto& layer : document.layers()) {
-        out += "<g id=\"" + layerId(layer->name, ids) + "\">\n<title>";
-        appendEscaped(out, layer->name);
-        out += "</title>\n";
-        for (const auto& art : layer->art)
-            if (!art->segments.empty()) appendPath(out, *art);
-        out += "</g>\n";
-    }
+    appendSvgLayers(out, document, ids);
     out += "</g>\n</svg>\n";
     return out;
 }

@@ -1,0 +1,140 @@
+#include "studio/document/ReferenceArea.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace studio {
+
+namespace {
+
+struct Vec {
+    double x, y;
+};
+
+Vec cubicAt(const Vec (&c)[4], double t)
+{
+    const double u = 1 - t;
+    const double a = u * u * u, b = 3 * u * u * t, d = 3 * u * t * t, e = t * t * t;
+    return {a * c[0].x + b * c[1].x + d * c[2].x + e * c[3].x, a * c[0].y + b * c[1].y + d * c[2].y + e * c[3].y};
+}
+
+double squaredDistance(Vec p, Vec q) { return (p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y); }
+
+// Coarse samples find the basin of the nearest point; a golden-section search
+// in the neighbouring intervals pins it down. An edge is a cubic, so the
+// distance has at most a few minima, far fewer than the samples.
+constexpr int kSamples = 16;
+constexpr int kRefineSteps = 40;
+
+void nearestOnEdge(const Vec (&c)[4], Vec to, double& bestDistance, Vec& best)
+{
+    // A straight edge (handles on its anchors) is the common case: solve it directly.
+    const bool straight = c[0].x == c[1].x && c[0].y == c[1].y && c[2].x == c[3].x && c[2].y == c[3].y;
+    if (straight) {
+        const Vec d{c[3].x - c[0].x, c[3].y - c[0].y};
+        const double length2 = d.x * d.x + d.y * d.y;
+        double t = length2 > 0 ? ((to.x - c[0].x) * d.x + (to.y - c[0].y) * d.y) / length2 : 0;
+        t = std::clamp(t, 0.0, 1.0);
+        const Vec p{c[0].x + t * d.x, c[0].y + t * d.y};
+        const double dist = squaredDistance(p, to);
+        if (dist < bestDistance) bestDistance = dist, best = p;
+        return;
+    }
+    int bestSample = 0;
+    double sampleDistance = std::numeric_limits<double>::infinity();
+    for (int i = 0; i <= kSamples; ++i) {
+        const double dist = squaredDistance(cubicAt(c, double(i) / kSamples), to);
+        if (dist < sampleDistance) sampleDistance = dist, bestSample = i;
+    }
+    double lo = std::max(0.0, double(bestSample - 1) / kSamples);
+    double hi = std::min(1.0, double(bestSample + 1) / kSamples);
+    const double ratio = (std::sqrt(5.0) - 1) / 2;
+    double a = hi - ratio * (hi - lo), b = lo + ratio * (hi - lo);
+    double fa = squaredDistance(cubicAt(c, a), to), fb = squaredDistance(cubicAt(c, b), to);
+    for (int i = 0; i < kRefineSteps; ++i) {
+        if (fa < fb) {
+            hi = b, b = a, fb = fa;
+            a = hi - ratio * (hi - lo);
+            fa = squaredDistance(cubicAt(c, a), to);
+        } else {
+            lo = a, a = b, fa = fb;
+            b = lo + ratio * (hi - lo);
+            fb = squaredDistance(cubicAt(c, b), to);
+        }
+    }
+    const Vec candidates[3] = {cubicAt(c, double(bestSample) / kSamples), cubicAt(c, (lo + hi) / 2), c[0]};
+    for (const Vec& p : candidates) {
+        const double dist = squaredDistance(p, to);
+        if (dist < bestDistance) bestDistance = dist, best = p;
+    }
+}
+
+void translate(Art& art, double dx, double dy)
+{
+    const auto fx = static_cast<AIReal>(dx);
+    const auto fy = static_cast<AIReal>(dy);
+    for (AIPathSegment& s : art.segments) {
+        s.p.h += fx, s.p.v += fy;
+        s.in.h += fx, s.in.v += fy;
+        s.out.h += fx, s.out.v += fy;
+    }
+}
+
+}  // namespace
+
+double ReferenceArea::smallestRadius() const { return std::min(halfWidth, halfHeight); }
+
+double ReferenceArea::radiusToward(double dx, double dy) const
+{
+    // The direction in the area's own, unturned frame.
+    const double turn = degrees * std::numbers::pi / 180;
+    const double c = std::cos(turn), s = std::sin(turn);
+    const double x = dx * c + dy * s;
+    const double y = -dx * s + dy * c;
+    if (shape == Shape::Ellipse)
+        return 1 / std::sqrt((x * x) / (halfWidth * halfWidth) + (y * y) / (halfHeight * halfHeight));
+    const double across = std::abs(x) > 0 ? halfWidth / std::abs(x) : std::numeric_limits<double>::infinity();
+    const double up = std::abs(y) > 0 ? halfHeight / std::abs(y) : std::numeric_limits<double>::infinity();
+    return std::min(across, up);
+}
+
+bool nearestPointOnPath(const Art& art, AIRealPoint to, AIRealPoint& nearest)
+{
+    const auto& s = art.segments;
+    if (s.empty()) return false;
+    const Vec target{to.h, to.v};
+    double bestDistance = std::numeric_limits<double>::infinity();
+    Vec best{s[0].p.h, s[0].p.v};
+    auto edge = [&](const AIPathSegment& from, const AIPathSegment& next) {
+        const Vec c[4] = {{from.p.h, from.p.v}, {from.out.h, from.out.v}, {next.in.h, next.in.v}, {next.p.h, next.p.v}};
+        nearestOnEdge(c, target, bestDistance, best);
+    };
+    for (size_t i = 1; i < s.size(); ++i) edge(s[i - 1], s[i]);
+    if (art.closed || s.size() == 1) edge(s.back(), s[0]);
+    nearest = {static_cast<AIReal>(best.x), static_cast<AIReal>(best.y)};
+    return true;
+}
+
+void pushOutToArea(const std::vector<Art*>& drawn, const ReferenceArea& area, LineGroups groups)
+{
+    const size_t size = std::max<size_t>(groups.pathsPerLine, 1);
+    const double smallest = area.smallestRadius();
+    for (size_t first = 0; first < drawn.size(); first += size) {
+        const size_t count = std::min(size, drawn.size() - first);
+        // A run that ended early may leave its last group short: its line is
+        // then the last path there.
+        const Art& line = *drawn[first + std::min(groups.lineIndex, count - 1)];
+        AIRealPoint nearest{};
+        if (!nearestPointOnPath(line, area.center, nearest)) continue;
+        const double dx = double(nearest.h) - area.center.h;
+        const double dy = double(nearest.v) - area.center.v;
+        const double length = std::hypot(dx, dy);
+        if (length == 0) continue;
+        const double push = area.radiusToward(dx / length, dy / length) - smallest;
+        for (size_t i = first; i < first + count; ++i) translate(*drawn[i], dx / length * push, dy / length * push);
+    }
+}
+
+}  // namespace studio
