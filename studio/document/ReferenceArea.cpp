@@ -25,11 +25,36 @@ double squaredDistance(Vec p, Vec q) { return (p.x - q.x) * (p.x - q.x) + (p.y -
 // Coarse samples find the basin of the nearest point; a golden-section search
 // in the neighbouring intervals pins it down. An edge is a cubic, so the
 // distance has at most a few minima, far fewer than the samples.
-constexpr int kSamples = 16;
-constexpr int kRefineSteps = 40;
+constexpr int kSamples = 8;
+constexpr int kRefineSteps = 24;
 
+// The squared distance from p to the box around the edge's control points,
+// which holds the whole edge: no point of the edge is nearer than that.
+double boxDistance(const Vec (&c)[4], Vec p)
+{
+    const double left = std::min({c[0].x, c[1].x, c[2].x, c[3].x}), right = std::max({c[0].x, c[1].x, c[2].x, c[3].x});
+    const double low = std::min({c[0].y, c[1].y, c[2].y, c[3].y}), high = std::max({c[0].y, c[1].y, c[2].y, c[3].y});
+    const double dx = p.x < left ? left - p.x : p.x > right ? p.x - right : 0;
+    const double dy = p.y < low ? low - p.y : p.y > high ? p.y - high : 0;
+    return dx * dx + dy * dy;
+}
+
+// Whether the end e is the edge's nearest point to p: so when every control
+// point lies beyond the line through e square to p's direction, as then the
+// whole edge does.
+bool endIsNearest(const Vec (&c)[4], const Vec& e, Vec p)
+{
+    const Vec away{e.x - p.x, e.y - p.y};
+    for (const Vec& q : c)
+        if ((q.x - e.x) * away.x + (q.y - e.y) * away.y < 0) return false;
+    return true;
+}
+
+// The ends are anchors, which the caller has weighed already.
 void nearestOnEdge(const Vec (&c)[4], Vec to, double& bestDistance, Vec& best)
 {
+    if (boxDistance(c, to) >= bestDistance) return;
+    if (endIsNearest(c, c[0], to) || endIsNearest(c, c[3], to)) return;
     // A straight edge (handles on its anchors) is the common case: solve it directly.
     const bool straight = c[0].x == c[1].x && c[0].y == c[1].y && c[2].x == c[3].x && c[2].y == c[3].y;
     if (straight) {
@@ -82,22 +107,27 @@ void translate(Art& art, double dx, double dy)
     }
 }
 
+// The radius toward (dx, dy), the area turned by the angle of cosine c and sine s.
+double radiusInFrame(const ReferenceArea& area, double c, double s, double dx, double dy)
+{
+    // The direction in the area's own, unturned frame.
+    const double x = dx * c + dy * s;
+    const double y = -dx * s + dy * c;
+    const double a = area.halfWidth, b = area.halfHeight;
+    if (area.shape == ReferenceArea::Shape::Ellipse) return 1 / std::sqrt((x * x) / (a * a) + (y * y) / (b * b));
+    const double across = std::abs(x) > 0 ? a / std::abs(x) : std::numeric_limits<double>::infinity();
+    const double up = std::abs(y) > 0 ? b / std::abs(y) : std::numeric_limits<double>::infinity();
+    return std::min(across, up);
+}
+
 }  // namespace
 
 double ReferenceArea::smallestRadius() const { return std::min(halfWidth, halfHeight); }
 
 double ReferenceArea::radiusToward(double dx, double dy) const
 {
-    // The direction in the area's own, unturned frame.
     const double turn = degrees * std::numbers::pi / 180;
-    const double c = std::cos(turn), s = std::sin(turn);
-    const double x = dx * c + dy * s;
-    const double y = -dx * s + dy * c;
-    if (shape == Shape::Ellipse)
-        return 1 / std::sqrt((x * x) / (halfWidth * halfWidth) + (y * y) / (halfHeight * halfHeight));
-    const double across = std::abs(x) > 0 ? halfWidth / std::abs(x) : std::numeric_limits<double>::infinity();
-    const double up = std::abs(y) > 0 ? halfHeight / std::abs(y) : std::numeric_limits<double>::infinity();
-    return std::min(across, up);
+    return radiusInFrame(*this, std::cos(turn), std::sin(turn), dx, dy);
 }
 
 bool nearestPointOnPath(const Art& art, AIRealPoint to, AIRealPoint& nearest)
@@ -105,8 +135,14 @@ bool nearestPointOnPath(const Art& art, AIRealPoint to, AIRealPoint& nearest)
     const auto& s = art.segments;
     if (s.empty()) return false;
     const Vec target{to.h, to.v};
+    // The nearest anchor first: it is often the answer, and it rules out most edges at once.
     double bestDistance = std::numeric_limits<double>::infinity();
     Vec best{s[0].p.h, s[0].p.v};
+    for (const AIPathSegment& segment : s) {
+        const Vec anchor{segment.p.h, segment.p.v};
+        const double dist = squaredDistance(anchor, target);
+        if (dist < bestDistance) bestDistance = dist, best = anchor;
+    }
     auto edge = [&](const AIPathSegment& from, const AIPathSegment& next) {
         const Vec c[4] = {{from.p.h, from.p.v}, {from.out.h, from.out.v}, {next.in.h, next.in.v}, {next.p.h, next.p.v}};
         nearestOnEdge(c, target, bestDistance, best);
@@ -121,6 +157,8 @@ void pushOutToArea(const std::vector<Art*>& drawn, const ReferenceArea& area, Li
 {
     const size_t size = std::max<size_t>(groups.pathsPerLine, 1);
     const double smallest = area.smallestRadius();
+    const double turn = area.degrees * std::numbers::pi / 180;
+    const double cosine = std::cos(turn), sine = std::sin(turn);
     for (size_t first = 0; first < drawn.size(); first += size) {
         const size_t count = std::min(size, drawn.size() - first);
         // A run that ended early may leave its last group short: its line is
@@ -130,9 +168,9 @@ void pushOutToArea(const std::vector<Art*>& drawn, const ReferenceArea& area, Li
         if (!nearestPointOnPath(line, area.center, nearest)) continue;
         const double dx = double(nearest.h) - area.center.h;
         const double dy = double(nearest.v) - area.center.v;
-        const double length = std::hypot(dx, dy);
+        const double length = std::sqrt(dx * dx + dy * dy);
         if (length == 0) continue;
-        const double push = area.radiusToward(dx / length, dy / length) - smallest;
+        const double push = radiusInFrame(area, cosine, sine, dx / length, dy / length) - smallest;
         for (size_t i = first; i < first + count; ++i) translate(*drawn[i], dx / length * push, dy / length * push);
     }
 }

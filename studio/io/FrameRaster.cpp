@@ -29,8 +29,7 @@ cairo_status_t appendToString(void* closure, const unsigned char* data, unsigned
 }  // namespace
 
 FrameRaster::FrameRaster(const Page& page, double dpi)
-    : size_(pngPixelSize(page, dpi)),
-      dpi_(dpi),
+    : size_(pngPixelSize(page, dpi)), dpi_(dpi),
       surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size_.width, size_.height))
 {
     check(cairo_surface_status(surface_.get()), "make the image");

@@ -74,8 +74,8 @@ public:
         GraphicsControlBlock control{};
         control.DisposalMode = transparent ? DISPOSE_BACKGROUND : DISPOSE_DO_NOT;
         control.UserInputFlag = false;
-        control.DelayTime = static_cast<int>(frameStart(count_ + 1, options_.fps, 100) -
-                                             frameStart(count_, options_.fps, 100));
+        control.DelayTime =
+            static_cast<int>(frameStart(count_ + 1, options_.fps, 100) - frameStart(count_, options_.fps, 100));
         control.TransparentColor = transparent ? 255 : NO_TRANSPARENT_COLOR;
         GifByteType extension[4];
         EGifGCBToExtension(&control, extension);

@@ -67,9 +67,9 @@ ReferenceArea referenceAreaFromText(const std::string& text)
         throw std::invalid_argument(ellipse ? "the radii must be above 0" : "the width and height must be above 0");
     area.halfWidth = ellipse ? v[2] : v[2] / 2;
     area.halfHeight = ellipse ? v[3] : v[3] / 2;
-    area.center = ellipse ? AIRealPoint{static_cast<AIReal>(v[0]), static_cast<AIReal>(v[1])}
-                          : AIRealPoint{static_cast<AIReal>(v[0] + area.halfWidth),
-                                        static_cast<AIReal>(v[1] + area.halfHeight)};
+    area.center =
+        ellipse ? AIRealPoint{static_cast<AIReal>(v[0]), static_cast<AIReal>(v[1])}
+                : AIRealPoint{static_cast<AIReal>(v[0] + area.halfWidth), static_cast<AIReal>(v[1] + area.halfHeight)};
     if (v.size() == 5) {
         if (v[4] < -360 || v[4] > 360) throw std::invalid_argument("the turn must be from -360 to 360 degrees");
         area.degrees = v[4];

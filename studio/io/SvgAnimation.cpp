@@ -54,8 +54,8 @@ public:
         out += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + width + "pt\" height=\"" +
                height + "pt\" viewBox=\"0 0 " + width + " " + height + "\">\n";
         if (!options_.background.transparent)
-            out += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"" +
-                   hexColour(options_.background) + "\"/>\n";
+            out += "<rect width=\"" + width + "\" height=\"" + height + "\" fill=\"" + hexColour(options_.background) +
+                   "\"/>\n";
         // Artwork y points up from the bottom of the page; SVG's points down from the top.
         out += "<g transform=\"matrix(1 0 0 -1 0 " + height + ")\">\n";
         for (size_t i = 0; i < n; ++i) {

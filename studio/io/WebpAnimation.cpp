@@ -22,8 +22,7 @@ constexpr float kQuality = 10;
 
 class WebpSink final : public FrameSink {
 public:
-    WebpSink(const AnimationOptions& options, const Page& page)
-        : raster_(page, options.dpi), options_(options)
+    WebpSink(const AnimationOptions& options, const Page& page) : raster_(page, options.dpi), options_(options)
     {
         WebPAnimEncoderOptions encoderOptions;
         if (!WebPAnimEncoderOptionsInit(&encoderOptions)) throw std::runtime_error("libwebp: version mismatch");

@@ -33,7 +33,8 @@ std::vector<std::vector<AIPathSegment>> segmentsOf(const std::vector<Art*>& art)
 ::testing::AssertionResult MovedBy(const std::vector<AIPathSegment>& before, const std::vector<AIPathSegment>& after,
                                    double& dx, double& dy)
 {
-    if (before.size() != after.size() || before.empty()) return ::testing::AssertionFailure() << "segment counts differ";
+    if (before.size() != after.size() || before.empty())
+        return ::testing::AssertionFailure() << "segment counts differ";
     dx = double(after[0].p.h) - before[0].p.h;
     dy = double(after[0].p.v) - before[0].p.v;
     constexpr double kTolerance = 1e-3;  // float coordinates up to a few thousand points
@@ -61,9 +62,8 @@ protected:
 };
 
 const char* const kAreas[] = {
-    "ellipse:300,400,120,60",    "ellipse:300,400,120,60,30", "ellipse:250,380,40,150,-75",
-    "rect:200,300,240,120",      "rect:200,300,240,120,45",   "rect:250,350,60,200,120",
-    "ellipse:306,396,80,80,10",
+    "ellipse:300,400,120,60",  "ellipse:300,400,120,60,30", "ellipse:250,380,40,150,-75", "rect:200,300,240,120",
+    "rect:200,300,240,120,45", "rect:250,350,60,200,120",   "ellipse:306,396,80,80,10",
 };
 
 // Shapes whose nearest point lies a little off the inner distance.
@@ -117,11 +117,16 @@ TEST_F(AreaGeometry, RadiusOnARayMeetsTheBorder)
         double radius;
     };
     const Case cases[] = {
-        {"ellipse:0,0,100,50", 0, 100},          {"ellipse:0,0,100,50", 90, 50},
-        {"ellipse:0,0,100,50,90", 0, 50},        {"ellipse:0,0,100,50,30", 30, 100},
-        {"ellipse:0,0,100,50,30", 120, 50},      {"rect:-100,-50,200,100", 0, 100},
-        {"rect:-100,-50,200,100", 90, 50},       {"rect:-100,-50,200,100", 45, 50 * std::numbers::sqrt2},
-        {"rect:-100,-50,200,100,90", 0, 50},     {"rect:-50,-50,100,100,45", 45, 50},
+        {"ellipse:0,0,100,50", 0, 100},
+        {"ellipse:0,0,100,50", 90, 50},
+        {"ellipse:0,0,100,50,90", 0, 50},
+        {"ellipse:0,0,100,50,30", 30, 100},
+        {"ellipse:0,0,100,50,30", 120, 50},
+        {"rect:-100,-50,200,100", 0, 100},
+        {"rect:-100,-50,200,100", 90, 50},
+        {"rect:-100,-50,200,100", 45, 50 * std::numbers::sqrt2},
+        {"rect:-100,-50,200,100,90", 0, 50},
+        {"rect:-50,-50,100,100,45", 45, 50},
         {"rect:-50,-50,100,100,45", 0, 50 * std::numbers::sqrt2},
     };
     for (const Case& c : cases) {

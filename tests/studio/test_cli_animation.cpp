@@ -107,16 +107,14 @@ int readGifBytes(GifFileType* gif, GifByteType* to, int length)
 
 class Animation : public ::testing::Test {
 protected:
-    CommandRun focara(std::vector<std::string> args)
-    {
-        return focara_test::runFocara(dir.path(), args);
-    }
+    CommandRun focara(std::vector<std::string> args) { return focara_test::runFocara(dir.path(), args); }
     // The same drawing settings for every run here: small pictures, a fixed
     // seed, and random angles and lengths, so that each seed draws differently.
     std::vector<std::string> render(const std::string& output, std::vector<std::string> more = {})
     {
-        std::vector<std::string> args = {"render", "--seed", "5",          "--dpi", "24", "--set", "randomAngle=12",
-                                         "--set",  "zoomLengthSpread=60", "-o",    output};
+        std::vector<std::string> args = {
+            "render", "--seed", "5", "--dpi", "24", "--set", "randomAngle=12", "--set", "zoomLengthSpread=60",
+            "-o",     output};
         args.insert(args.end(), more.begin(), more.end());
         return args;
     }
