@@ -28,17 +28,6 @@ double squaredDistance(Vec p, Vec q) { return (p.x - q.x) * (p.x - q.x) + (p.y -
 constexpr int kSamples = 8;
 constexpr int kRefineSteps = 24;
 
-// The squared distance from p to the box around the edge's control points,
-// which holds the whole edge: no point of the edge is nearer than that.
-double boxDistance(const Vec (&c)[4], Vec p)
-{
-    const double left = std::min({c[0].x, c[1].x, c[2].x, c[3].x}), right = std::max({c[0].x, c[1].x, c[2].x, c[3].x});
-    const double low = std::min({c[0].y, c[1].y, c[2].y, c[3].y}), high = std::max({c[0].y, c[1].y, c[2].y, c[3].y});
-    const double dx = p.x < left ? left - p.x : p.x > right ? p.x - right : 0;
-    const double dy = p.y < low ? low - p.y : p.y > high ? p.y - high : 0;
-    return dx * dx + dy * dy;
-}
-
 // Whether the end e is the edge's nearest point to p: so when every control
 // point lies beyond the line through e square to p's direction, as then the
 // whole edge does.
@@ -50,10 +39,10 @@ bool endIsNearest(const Vec (&c)[4], const Vec& e, Vec p)
     return true;
 }
 
-// The ends are anchors, which the caller has weighed already.
+// The ends are anchors, which the caller has weighed already, as it has the
+// box around the edge.
 void nearestOnEdge(const Vec (&c)[4], Vec to, double& bestDistance, Vec& best)
 {
-    if (boxDistance(c, to) >= bestDistance) return;
     if (endIsNearest(c, c[0], to) || endIsNearest(c, c[3], to)) return;
     // A straight edge (handles on its anchors) is the common case: solve it directly.
     const bool straight = c[0].x == c[1].x && c[0].y == c[1].y && c[2].x == c[3].x && c[2].y == c[3].y;
@@ -143,7 +132,18 @@ bool nearestPointOnPath(const Art& art, AIRealPoint to, AIRealPoint& nearest)
         const double dist = squaredDistance(anchor, target);
         if (dist < bestDistance) bestDistance = dist, best = anchor;
     }
+    const float tx = to.h, ty = to.v;
     auto edge = [&](const AIPathSegment& from, const AIPathSegment& next) {
+        // The box around the edge's control points holds the whole edge: an
+        // edge whose box lies farther than the best point so far cannot hold
+        // a nearer one. Looked at in floats, as stored, with a margin for rounding.
+        const float left = std::min(std::min(from.p.h, from.out.h), std::min(next.in.h, next.p.h));
+        const float right = std::max(std::max(from.p.h, from.out.h), std::max(next.in.h, next.p.h));
+        const float low = std::min(std::min(from.p.v, from.out.v), std::min(next.in.v, next.p.v));
+        const float high = std::max(std::max(from.p.v, from.out.v), std::max(next.in.v, next.p.v));
+        const float dx = std::max(std::max(left - tx, tx - right), 0.0f);
+        const float dy = std::max(std::max(low - ty, ty - high), 0.0f);
+        if (dx * dx + dy * dy > static_cast<float>(bestDistance) * 1.0001f) return;
         const Vec c[4] = {{from.p.h, from.p.v}, {from.out.h, from.out.v}, {next.in.h, next.in.v}, {next.p.h, next.p.v}};
         nearestOnEdge(c, target, bestDistance, best);
     };
