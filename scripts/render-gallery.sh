@@ -23,4 +23,11 @@ mkdir -p docs
 # Flickering lines: eight frames, each drawn with the next seed.
 "$focara" render --seed 1 --frames 8 --fps 8 --dpi 20 --set lineCount=60 --set zoomLength=140 --set zoomWidth=7 \
   --set zoomLengthSpread=120 --set randomAngle=6 --area ellipse:306,396,110,70 -o docs/flicker.gif
-echo "wrote docs/*.svg and docs/flicker.gif"
+# The looks sheet: every look as focara draws it, and the manga look on a B4
+# page around an oval clear area, as an artist would start a panel.
+mkdir -p docs/looks
+for look in $("$focara" looks | sed -n 's/^\([a-z0-9-]*\): .*/\1/p'); do
+  "$focara" render --seed 2 --look "$look" --dpi 24 -o "docs/looks/$look.png"
+done
+"$focara" render --seed 2 --look manga --page b4 --area ellipse:364,560,170,110,-10 --dpi 36 -o docs/manga-b4-area.png
+echo "wrote docs/*.svg, docs/flicker.gif, docs/looks/*.png and docs/manga-b4-area.png"
