@@ -4,7 +4,9 @@
 
 #include "bench/BenchHost.h"
 #include "plugin/generator/Generator.h"
+#include "studio/host/ReachEdges.h"
 #include "studio/io/AnimationWriter.h"
+#include "studio/io/Looks.h"
 #include "studio/io/ReferenceAreaText.h"
 #include "studio/session/AreaRun.h"
 
@@ -63,7 +65,9 @@ studio::Document a4Document()
 // 24 frames of the default drawing on an A4 page at 72 dpi, each drawn on a
 // fresh host with the next seed, to an animated WebP (as --frames 24 does,
 // without loading the library 24 times).
-void AnimatedWebp(benchmark::State& state, bool flicker)
+enum class Frames { Default, Flickering, MangaLook };
+
+void AnimatedWebp(benchmark::State& state, Frames frames)
 {
     size_t bytes = 0;
     for (auto _ : state) {
@@ -75,9 +79,13 @@ void AnimatedWebp(benchmark::State& state, bool flicker)
             FocaraParams record{};
             WriteParamDefaults(&record);
             record.finalRun = 1;
-            if (flicker) {
+            if (frames == Frames::Flickering) {
                 record.randomAngle = 12;
                 record.zoomLengthSpread = 60;
+            } else if (frames == Frames::MangaLook) {
+                // As render --look manga draws it: its fields, zoomLength reaching the page's corners.
+                record = studio::lookSettings(*studio::findLook("manga"), record).record;
+                record.zoomLength = studio::reachEdgesLength(record, {0, 0, page.page.width, page.page.height});
             }
             host.beginUndoContext();
             GenerateFocusLines(&record);
@@ -90,9 +98,11 @@ void AnimatedWebp(benchmark::State& state, bool flicker)
 }
 // The default drawing uses no random numbers: its frames are all the same,
 // and the encoder keeps one. Random angles and lengths make every frame new.
-void AnimatedWebpOfTheDefaultDrawing(benchmark::State& state) { AnimatedWebp(state, false); }
-void AnimatedWebpOfFlickeringLines(benchmark::State& state) { AnimatedWebp(state, true); }
+void AnimatedWebpOfTheDefaultDrawing(benchmark::State& state) { AnimatedWebp(state, Frames::Default); }
+void AnimatedWebpOfFlickeringLines(benchmark::State& state) { AnimatedWebp(state, Frames::Flickering); }
+void AnimatedWebpOfTheMangaLook(benchmark::State& state) { AnimatedWebp(state, Frames::MangaLook); }
 BENCHMARK(AnimatedWebpOfTheDefaultDrawing)->Unit(benchmark::kMillisecond);
 BENCHMARK(AnimatedWebpOfFlickeringLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(AnimatedWebpOfTheMangaLook)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -268,7 +268,8 @@ void renderFrames(const RenderOptions& options)
     } catch (const InputError& e) {
         throw InputError(std::string("--frames: ") + e.what());
     }
-    RenderPlan plan = planRender(options, animation.format != AnimationFormat::Svg);
+    // The writer checks the picture size (and whether this build draws the format) itself.
+    RenderPlan plan = planRender(options, false);
     animation.fps = options.fps;
     animation.dpi = plan.settings.dpi;
     animation.background = frameBackground(plan.settings);

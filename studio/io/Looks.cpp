@@ -31,7 +31,8 @@ Look lookFromJson(std::string_view name, std::string_view text)
     look.settingsJson = settings.dump();
     // Read once now, so that a look that does not validate is refused here.
     FocaraParams defaults{};
-    for (const FocaraParamField& field : kFocaraParamFields) FocaraSetParamDefault(&defaults, &field, AIRealPoint{0, 0});
+    for (const FocaraParamField& field : kFocaraParamFields)
+        FocaraSetParamDefault(&defaults, &field, AIRealPoint{0, 0});
     settingsFromJson(look.settingsJson, defaults);
     return look;
 }

@@ -34,7 +34,8 @@ TEST(Looks, EveryLookReadsRendersAndCarriesItsSettings)
         EXPECT_EQ(studio::findLook(look.name), &look);
 
         const std::string svg = look.name + ".svg";
-        const CommandRun run = focara_test::runFocara(dir.path(), {"render", "--look", look.name, "--seed", "3", "-o", svg});
+        const CommandRun run =
+            focara_test::runFocara(dir.path(), {"render", "--look", look.name, "--seed", "3", "-o", svg});
         ASSERT_EQ(run.status, 0) << run.err;
         const std::string drawn = readText(dir / svg);
         size_t paths = 0;
