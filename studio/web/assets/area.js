@@ -280,6 +280,8 @@
       if (!A.active || S.pick || event.button !== 0 || !S.state) return;
       event.stopPropagation();
       event.preventDefault();
+      // Keys go to the page now, Escape to the area (a box typed into takes its value).
+      if (document.activeElement instanceof HTMLElement) document.activeElement.blur();
       const part = event.target.dataset?.part || 'draw';
       const frame = sheetFrame();
       A.gesture = {
