@@ -214,9 +214,11 @@ Outcome StudioSession::runFilter(const std::string& client)
     if (host_.filters().empty()) return Outcome::refused(500, "the plug-in registered no filter");
     Document before = host_.document().clone();
     // Before the dialog opens, so that it shows the area's centre and distance.
-    if (std::optional<FocaraParams> record = plugin_.runner().record(); record && area_) {
-        aimRecordAtArea(*record, *area_);
-        plugin_.runner().setRecord(*record);
+    const std::optional<FocaraParams> unaimed = plugin_.runner().record();
+    if (unaimed && area_) {
+        FocaraParams aimed = *unaimed;
+        aimRecordAtArea(aimed, *area_);
+        plugin_.runner().setRecord(aimed);
     }
     PluginRunner::RunResult run{};
     {
@@ -231,7 +233,11 @@ Outcome StudioSession::runFilter(const std::string& client)
     documentReplaced_ = true;
     if (std::optional<std::string> why = host_.takeRefusal())
         alerts_.emplace_back(++revision_, "The run ended early: " + *why);
-    if (run.outcome == PluginRunner::Outcome::Cancelled) return {};
+    if (run.outcome == PluginRunner::Outcome::Cancelled) {
+        // Cancel leaves the settings as they were, before the area aimed them too.
+        if (unaimed && area_) plugin_.runner().setRecord(*unaimed);
+        return {};
+    }
     // A failed drawing keeps what it drew, so it can be undone like any other.
     keepForUndo(std::move(before));
     return {};

@@ -161,6 +161,18 @@ TEST_F(StudioArea, TheOpenDialogFollowsTheAreaAndItsPreviewIsPushedOut)
     post("/api/dialog", "cancel");
 }
 
+TEST_F(StudioArea, CancelLeavesTheSettingsAsTheyWereBeforeTheAreaAimedThem)
+{
+    ASSERT_EQ(post("/api/area", R"({"shape":"ellipse","cx":250,"cy":300,"rx":50,"ry":150})").first, 200);
+    post("/api/filter");
+    post("/api/dialog", "cancel");
+    ASSERT_EQ(post("/api/area", R"({"clear":true})").first, 200);
+    auto [opened, state] = post("/api/filter");
+    EXPECT_EQ(itemValue(state, 6), 306) << "the view's centre, as before";
+    EXPECT_EQ(itemValue(state, 20), 20);
+    post("/api/dialog", "cancel");
+}
+
 TEST_F(StudioArea, ARunStartedWithAnAreaKeepsItsFinalDrawingPushedAndUndoesWhole)
 {
     ASSERT_EQ(post("/api/area", R"({"shape":"ellipse","cx":250,"cy":300,"rx":50,"ry":150})").first, 200);
