@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <nlohmann/json.hpp>
-#include <regex>
 #include <thread>
 
 #include "studio/web/StudioServer.h"
@@ -57,13 +57,21 @@ protected:
         auto svg = client->Get("/api/document.svg");
         std::vector<Nearest> out;
         if (!svg) return out;
-        static const std::regex pathData(R"( d="([^"]*)\")");
-        static const std::regex number(R"(-?[0-9.]+(e-?[0-9]+)?)");
-        for (std::sregex_iterator d(svg->body.begin(), svg->body.end(), pathData), end; d != end; ++d) {
-            const std::string text = (*d)[1];
+        for (size_t at = svg->body.find(" d=\""); at != std::string::npos; at = svg->body.find(" d=\"", at + 1)) {
+            const size_t start = at + 4;
+            const std::string text = svg->body.substr(start, svg->body.find('"', start) - start);
+            // Every number of the path data, in pairs: anchors and handles.
             std::vector<double> v;
-            for (std::sregex_iterator n(text.begin(), text.end(), number); n != end; ++n)
-                v.push_back(std::stod(n->str()));
+            for (const char* p = text.c_str(); *p;) {
+                char* end = nullptr;
+                const double number = std::strtod(p, &end);
+                if (end == p) {
+                    ++p;
+                    continue;
+                }
+                v.push_back(number);
+                p = end;
+            }
             Nearest best{std::numeric_limits<double>::infinity(), 0, 0};
             for (size_t i = 0; i + 1 < v.size(); i += 2) {
                 const double distance = std::hypot(v[i] - cx, v[i + 1] - cy);
