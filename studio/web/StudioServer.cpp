@@ -17,6 +17,7 @@
 #include "studio/io/Files.h"
 #include "studio/io/QuotedText.h"
 #include "studio/session/ScriptedDriver.h"
+#include "studio/web/AreaJson.h"
 #include "studio/web/Assets.h"
 #include "studio/web/StudioSession.h"
 
@@ -369,6 +370,21 @@ void StudioServer::routes()
         std::from_chars(text.data(), text.data() + text.size(), entry);
         Reply reply;
         answer("", requestFor(req, [entry](StudioSession& s) { return s.presetPicture(entry); }), reply);
+        send(res, reply);
+    });
+    // The reference area: {"shape", "cx", "cy", "rx", "ry", "degrees"} or {"clear": true}.
+    http.Post("/api/area", [this](const httplib::Request& req, httplib::Response& res) {
+        std::optional<ReferenceArea> area;
+        try {
+            area = areaFromJson(req.body);
+        } catch (const std::invalid_argument& e) {
+            return sendError(res, 400, std::string("area: ") + e.what());
+        }
+        Request request = requestFor(req, [area](StudioSession& s) { return s.setArea(area); });
+        // Areas sent while dragging replace each other: only the newest is worth a preview.
+        request.coalesceKey = std::pair{-1, 0};
+        Reply reply;
+        answer(req.get_param_value("client"), std::move(request), reply);
         send(res, reply);
     });
 

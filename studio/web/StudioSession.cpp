@@ -1,14 +1,19 @@
 #include "studio/web/StudioSession.h"
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 
 #include "studio/host/RecordDefaults.h"
 #include "studio/io/CairoWriter.h"
 #include "studio/io/DocumentJson.h"
 #include "studio/io/QuotedText.h"
 #include "studio/io/SvgWriter.h"
+#include "studio/session/AreaRun.h"
 #include "studio/session/PresetPicture.h"
+#include "studio/web/AreaJson.h"
 #include "studio/web/DialogJson.h"
 #include "studio/web/UndoBudget.h"
 
@@ -194,6 +199,7 @@ void StudioSession::runModal(Dialog& dialog)
     // The preview drawn as the dialog opened was stopped.
     if (dialogs_.size() == 1 && host_.control().stopRequested()) finishStop(dialog);
     host_.control().endWork();
+    takeAreaDrawing();
     while (!dialog.result)
         if (!serveOne(&dialog)) cancelDialog(dialog);
     dialogs_.pop_back();
@@ -207,17 +213,31 @@ Outcome StudioSession::runFilter(const std::string& client)
     if (busy()) return Outcome::refused(409, "a dialog is open; close it first");
     if (host_.filters().empty()) return Outcome::refused(500, "the plug-in registered no filter");
     Document before = host_.document().clone();
+    // Before the dialog opens, so that it shows the area's centre and distance.
+    const std::optional<FocaraParams> unaimed = plugin_.runner().record();
+    if (unaimed && area_) {
+        FocaraParams aimed = *unaimed;
+        aimRecordAtArea(aimed, *area_);
+        plugin_.runner().setRecord(aimed);
+    }
     PluginRunner::RunResult run{};
     {
         Running running(*this, client);
         runningFilter_ = true;
+        areaRun_.emplace(host_.document());
         Stoppable stoppable(host_.control());
         run = plugin_.runner().runFilter(true);
+        if (run.outcome != PluginRunner::Outcome::Cancelled) takeAreaDrawing();
+        areaRun_.reset();
     }
     documentReplaced_ = true;
     if (std::optional<std::string> why = host_.takeRefusal())
         alerts_.emplace_back(++revision_, "The run ended early: " + *why);
-    if (run.outcome == PluginRunner::Outcome::Cancelled) return {};
+    if (run.outcome == PluginRunner::Outcome::Cancelled) {
+        // Cancel leaves the settings as they were, before the area aimed them too.
+        if (unaimed && area_) plugin_.runner().setRecord(*unaimed);
+        return {};
+    }
     // A failed drawing keeps what it drew, so it can be undone like any other.
     keepForUndo(std::move(before));
     return {};
@@ -246,8 +266,78 @@ Outcome StudioSession::act(const ScriptAction& action)
     }
     // The dialog ended on its own (OK, Cancel) before the stop could matter.
     if (stopped && !dialog.result) finishStop(dialog);
+    takeAreaDrawing();
     if (!refused.empty()) return Outcome::refused(422, quotedText(action.text) + ": " + refused);
     return {};
+}
+
+Outcome StudioSession::setArea(std::optional<ReferenceArea> area)
+{
+    // Only the filter's own dialog follows the area: a box over it comes first.
+    if (dialogs_.size() > 1) return Outcome::refused(409, "a dialog is open over the filter's; close it first");
+    area_ = std::move(area);
+    if (!runningFilter_ || dialogs_.empty()) return {};
+    Dialog& dialog = *dialogs_.front().dialog;
+    bool stopped = false;
+    {
+        Stoppable stoppable(host_.control());
+        aimDialogAtArea(dialog);
+        stopped = host_.control().stopRequested();
+    }
+    if (stopped && !dialog.result) finishStop(dialog);
+    takeAreaDrawing();
+    return {};
+}
+
+void StudioSession::aimDialogAtArea(Dialog& dialog)
+{
+    // The fields an area sets; the last one is typed through the plug-in.
+    static constexpr const char* kAimed[] = {"centerMode", "centerX",   "centerY",
+                                             "midpointX",  "midpointY", "zoomDistance"};
+    struct Shown {
+        const FocaraParamField* field;
+        DialogItem* item;
+    };
+    std::vector<Shown> shown;
+    FocaraParams record{};  // the dialog's values of those fields
+    for (const char* name : kAimed) {
+        const FocaraParamField* field = FocaraParamFieldNamed(name);
+        DialogItem* item = dialog.item(field->item);
+        if (!item) throw std::runtime_error(std::string("the filter's dialog has no item for ") + name);
+        double value = item->value;
+        if (item->kind == ItemKind::Popup)
+            value = item->active >= 0 && static_cast<size_t>(item->active) < item->entries.size()
+                        ? item->entries[item->active].id
+                        : 0;
+        FocaraSetParamValue(&record, field, value);
+        shown.push_back({field, item});
+    }
+    if (area_) aimRecordAtArea(record, *area_);
+    // As typed: each box takes the value to its places; the boxes take them
+    // quietly, and one notification has the plug-in read them all, so that a
+    // change of the area draws one preview, not six.
+    for (const Shown& s : shown) {
+        const double value = FocaraParamValue(&record, s.field);
+        if (s.item->kind == ItemKind::Popup) {
+            const int32_t position = entryPosition(*s.item, static_cast<int32_t>(value));
+            if (position >= 0) s.item->pending = position;
+        } else {
+            const double scale = std::pow(10.0, std::clamp(s.item->precision, 0, 6));
+            s.item->pending = std::round(value * scale) / scale;
+        }
+        if (&s == &shown.back())
+            host_.dialogs().userChanged(*s.item);
+        else
+            host_.dialogs().defaultNotify(*s.item);
+    }
+}
+
+void StudioSession::takeAreaDrawing()
+{
+    if (!areaRun_) return;
+    std::optional<FocaraParams> record = plugin_.runner().record();
+    if (!record) return;
+    areaRun_->take(host_.document(), area_ ? &*area_ : nullptr, *record);
 }
 
 void StudioSession::finishStop(Dialog& dialog)
@@ -487,6 +577,7 @@ json StudioSession::state(uint64_t since) const
             {"canUndo", !undo_.empty()},
             {"canRedo", !redo_.empty()},
             {"seed", seed_},
+            {"area", area_ ? areaToJson(*area_) : json()},
             {"document",
              {{"version", documentVersion_},
               {"page", {{"width", doc.page.width}, {"height", doc.page.height}}},

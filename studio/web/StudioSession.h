@@ -20,8 +20,10 @@
 #include <vector>
 
 #include "studio/document/PageSizes.h"
+#include "studio/document/ReferenceArea.h"
 #include "studio/host/Host.h"
 #include "studio/io/RasterPreview.h"
+#include "studio/session/AreaPreviewPush.h"
 #include "studio/session/FilterRun.h"
 #include "studio/session/ScriptedDriver.h"
 #include "studio/web/Presence.h"
@@ -63,6 +65,10 @@ public:
     Outcome newDocument(Page page);
     // The picture of preset popup entry `entry`, once made (404 before).
     Outcome presetPicture(int32_t entry);
+    // Sets or (nullopt) removes the reference area. Runs aim at it and push
+    // their lines out to it; with the filter's dialog open, the dialog's centre
+    // and distance follow it and the preview is drawn again.
+    Outcome setArea(std::optional<ReferenceArea> area);
     Outcome nothing() { return {}; }
 
     // Above this many paths the page is sent pictures of what it shows, not SVG.
@@ -91,6 +97,10 @@ private:
     // Makes the next missing preset picture while nobody waits; false when none is missing.
     bool makePresetPicture();
     void keepForUndo(Document before);
+    // The dialog's centre, midpoint and distance set to the area's, then one redraw.
+    void aimDialogAtArea(Dialog& dialog);
+    // Pushes out what the filter run drew since the last time, when an area is set.
+    void takeAreaDrawing();
     bool busy() const { return running_; }
 
     Host host_;
@@ -125,6 +135,9 @@ private:
     size_t alertsSeen_ = 0;
     std::vector<std::pair<uint64_t, std::string>> notices_;  // by revision: what the host did for the user
     std::map<std::string, std::string> ended_;               // pages whose dialog was ended for them: what to tell them
+
+    std::optional<ReferenceArea> area_;
+    std::optional<AreaPreviewPush> areaRun_;  // while a filter runs
 
     std::vector<std::string> presetPictures_;  // by entry; empty until made
     size_t presetsMade_ = 0;

@@ -118,6 +118,7 @@ function applyState(state) {
   layoutSheet();
   for (const text of state.alerts) messageBox(S.state.filters[0]?.title.replace(/\.\.\.$/, '') || 'Focara', text);
   for (const text of state.notices || []) showNotice(text);
+  document.dispatchEvent(new CustomEvent('focara:state', { detail: state }));
 }
 
 let noticeTimer = null;
@@ -316,6 +317,7 @@ function layoutSheet() {
   // A pan or zoom asks the host for the part now in sight.
   if (S.raster && viewportKey() !== rasterKey) scheduleRaster();
   $('#zoom-text').textContent = `${Math.round(scale * 100)}%`;
+  document.dispatchEvent(new Event('focara:layout'));
 }
 
 function zoomAt(factor, clientX, clientY) {
