@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "studio/document/Color.h"
+#include "studio/document/ReferenceArea.h"
 
 namespace studio::cli {
 
@@ -44,6 +45,15 @@ struct RenderOptions {
     // An output whose settings (record, seed, host settings) this run starts
     // from, without the dialog; the options above given as well win.
     std::optional<std::filesystem::path> from;
+    // The clear area in the middle: aims the record at it before the run and
+    // pushes the drawn lines out to its border after.
+    std::optional<ReferenceArea> area;
+    // An animation of this many frames, each drawn with the next seed.
+    std::optional<int> frames;
+    int fps = 12;
+    // A look to start from: its record in place of the defaults, its host
+    // settings under the options given.
+    std::optional<std::string> look;
 };
 
 // The plug-in showed its error dialog: what() holds its "Plug-in Error: ..." lines.
@@ -53,6 +63,8 @@ public:
 };
 
 // Runs the filter on the document and writes it. Prints "seed: N" on stderr.
+// With frames, the first frame is that run, and every later one runs "AI Go"
+// alone on the record the first left, on a fresh host seeded one more.
 // The dialog plays the preset, the sets and the scripts, and is accepted
 // unless they end it; a cancelled dialog writes nothing and says so. An
 // action the dialog refuses throws InputError naming it.
@@ -73,6 +85,9 @@ struct MakeParamsOptions {
 
 // Writes the default record plus changes.
 void makeParams(const MakeParamsOptions& options);
+
+// Prints every look: its name, title, what it is for and what it sets.
+void looks();
 
 // Prints the texts of the plug-in's About box.
 void about(const std::optional<std::filesystem::path>& plugin);
@@ -95,5 +110,12 @@ double parseDpi(const std::string& text);
 void checkPageOption(const std::string& text);
 void checkClipOption(const std::string& text);
 void checkBackgroundOption(const std::string& text);
+// "--area": ellipse:CX,CY,RX,RY[,DEG] or rect:X,Y,W,H[,DEG].
+ReferenceArea parseArea(const std::string& text);
+// "--frames" (1 to 600) and "--fps" (1 to 60): whole numbers.
+int parseFrames(const std::string& text);
+int parseFps(const std::string& text);
+// "--look": one of the looks' names.
+void checkLookOption(const std::string& name);
 
 }  // namespace studio::cli

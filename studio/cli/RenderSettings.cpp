@@ -88,6 +88,7 @@ HostSettings resolveHostSettings(const RenderOptions& options, const std::option
     if (options.fill) settings.fill = options.fill;
     if (options.stroke) settings.stroke = options.stroke;
     if (options.strokeWidth) settings.strokeWidth = options.strokeWidth;
+    if (options.area) settings.area = options.area;
     return settings;
 }
 

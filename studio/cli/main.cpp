@@ -65,7 +65,9 @@ int main(int argc, char** argv)
     std::string plugin;
     renderCommand->add_option("--plugin", plugin, "The plug-in library; default: Vexo_Zoom.aip beside focara")
         ->type_name("PATH");
-    renderCommand->add_option("-o,--output", output, "Output file: .svg, .json, .png or .pdf")
+    renderCommand
+        ->add_option("-o,--output", output,
+                     "Output file: .svg, .json, .png or .pdf; with --frames .webp, .gif, .svg or frames-%04d.png")
         ->type_name("OUT")
         ->required();
     std::string dpi, fill, stroke, strokeWidth;
@@ -93,6 +95,28 @@ int main(int argc, char** argv)
                          "fields on top")
             ->type_name("FILE");
     fromOption->excludes(presetOption)->excludes(uiOption)->excludes(uiFileOption);
+    std::string area, frames, fps, look;
+    CLI::Option* lookOption =
+        renderCommand
+            ->add_option("--look", look,
+                         "Start from a look (see focara looks): its record and host settings; --preset, --set and "
+                         "the options given change it")
+            ->type_name("NAME");
+    lookOption->excludes(fromOption);
+    renderCommand
+        ->add_option("--area", area,
+                     "The clear area in the middle, in points (y up), turned DEG counter-clockwise: "
+                     "ellipse:CX,CY,RX,RY[,DEG] or rect:X,Y,W,H[,DEG]")
+        ->type_name("SHAPE");
+    CLI::Option* framesOption =
+        renderCommand
+            ->add_option("--frames", frames,
+                         "Draw an animation of N frames (1 to 600), each with the next seed, to -o .webp, .gif, .svg "
+                         "or a .png name with a frame number such as frames-%04d.png")
+            ->type_name("N");
+    renderCommand->add_option("--fps", fps, "Frames per second of the animation (1 to 60); default 12")
+        ->type_name("F")
+        ->needs(framesOption);
 
     MakeParamsOptions make;
     std::string showFile, makeDoc, makeOutput;
@@ -118,6 +142,9 @@ int main(int argc, char** argv)
     CLI::App* presetsCommand =
         app.add_subcommand("presets", "List the dialog's preset entries and what each sets apart from the defaults.");
     presetsCommand->add_option("--plugin", presetsPlugin, "The plug-in library")->type_name("PATH");
+
+    CLI::App* looksCommand =
+        app.add_subcommand("looks", "List the looks (named settings for render --look and the studio).");
 
     std::string aboutPlugin, infoPlugin;
     CLI::App* aboutCommand = app.add_subcommand("about", "Print the plug-in's About box.");
@@ -178,6 +205,10 @@ int main(int argc, char** argv)
             if (renderCommand->count("--background"))
                 render.background = (checkBackgroundOption(background), background);
             if (renderCommand->count("--from")) render.from = from;
+            if (renderCommand->count("--area")) render.area = parseArea(area);
+            if (renderCommand->count("--frames")) render.frames = parseFrames(frames);
+            if (renderCommand->count("--fps")) render.fps = parseFps(fps);
+            if (renderCommand->count("--look")) render.look = (checkLookOption(look), look);
             render.output = output;
             studio::cli::render(render);
         } else if (studioCommand->parsed()) {
@@ -193,6 +224,8 @@ int main(int argc, char** argv)
             makeParams(make);
         } else if (presetsCommand->parsed()) {
             presets(optionalPath(presetsCommand, presetsPlugin));
+        } else if (looksCommand->parsed()) {
+            looks();
         } else if (aboutCommand->parsed()) {
             about(optionalPath(aboutCommand, aboutPlugin));
         } else if (extensionCommand->parsed()) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "studio/document/Document.h"
+#include "studio/document/ReferenceArea.h"
 
 namespace studio {
 
@@ -50,6 +51,7 @@ struct HostSettings {
     std::optional<std::string> fill;   // the current style as the user set it (colour text)
     std::optional<std::string> stroke;
     std::optional<float> strokeWidth;
+    std::optional<ReferenceArea> area;  // the clear area in the middle
     bool operator==(const HostSettings&) const = default;
 };
 

@@ -199,6 +199,9 @@ std::string documentToPdf(const Document& document, const OutputOptions& options
     return pdf;
 }
 
-void drawArtwork(cairo_t* cr, const Document& document) { drawDocument(cr, document, std::nullopt); }
+void drawArtwork(cairo_t* cr, const Document& document, const std::optional<ClipRect>& clip)
+{
+    drawDocument(cr, document, clip);
+}
 
 }  // namespace studio

@@ -4,6 +4,7 @@
 // each path's opacity over its fill and stroke together).
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "studio/document/Document.h"
@@ -40,7 +41,8 @@ std::string documentToPdf(const Document& document, const OutputOptions& options
 inline constexpr const char* kPngSettingsKeyword = "focara-settings";
 
 // Draws the document's artwork into cr in page points, y flipped to point
-// down, as the writers above do (for pictures of a part of the page).
-void drawArtwork(cairo_t* cr, const Document& document);
+// down, cut at clip, as the writers above do (for pictures of a part of the
+// page and for animation frames). Throws std::runtime_error if cairo fails.
+void drawArtwork(cairo_t* cr, const Document& document, const std::optional<ClipRect>& clip = std::nullopt);
 
 }  // namespace studio

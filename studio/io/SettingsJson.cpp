@@ -10,6 +10,7 @@
 #include "studio/io/NumberText.h"
 #include "studio/io/ParamsJson.h"
 #include "studio/io/RecordFile.h"
+#include "studio/io/ReferenceAreaText.h"
 
 namespace studio {
 
@@ -88,8 +89,8 @@ std::optional<std::string> colorTextOf(const json& value, const std::string& whe
 HostSettings hostFromJson(const json& object)
 {
     if (!object.is_object()) refuse("host", "expected an object");
-    static constexpr const char* kMembers[] = {"page", "clip", "reachEdges", "background",
-                                               "dpi",  "fill", "stroke",     "strokeWidth"};
+    static constexpr const char* kMembers[] = {"page", "clip",   "reachEdges",  "background", "dpi",
+                                               "fill", "stroke", "strokeWidth", "area"};
     for (auto it = object.begin(); it != object.end(); ++it)
         if (std::find(std::begin(kMembers), std::end(kMembers), it.key()) == std::end(kMembers))
             refuse("host." + it.key(), "unknown member");
@@ -137,6 +138,14 @@ HostSettings hostFromJson(const json& object)
         if (w < 0 || w > 1e6) refuse("host.strokeWidth", "expected a number of points from 0 to 1000000");
         host.strokeWidth = float(w);
     }
+    if (auto it = object.find("area"); it != object.end() && !it->is_null()) {
+        if (!it->is_string()) refuse("host.area", "expected \"ellipse:CX,CY,RX,RY,DEG\" or \"rect:X,Y,W,H,DEG\"");
+        try {
+            host.area = referenceAreaFromText(it->get<std::string>());
+        } catch (const std::invalid_argument& e) {
+            refuse("host.area", e.what());
+        }
+    }
     return host;
 }
 
@@ -164,6 +173,8 @@ std::string hostToJson(const HostSettings& host)
         appendJsonNumber(out, *host.strokeWidth);
     else
         out += "null";
+    // Only when there is one, so that drawings without an area carry what they always did.
+    if (host.area) out += ",\"area\":" + jsonString(referenceAreaText(*host.area));
     out += '}';
     return out;
 }

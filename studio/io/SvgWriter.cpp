@@ -194,4 +194,16 @@ std::string documentToSvg(const Document& document, const OutputOptions& options
     return svg;
 }
 
+void appendSvgLayers(std::string& out, const Document& document, std::set<std::string>& ids)
+{
+    for (const auto& layer : document.layers()) {
+        out += "<g id=\"" + layerId(layer->name, ids) + "\">\n<title>";
+        appendEscaped(out, layer->name);
+        out += "</title>\n";
+        for (const auto& art : layer->art)
+            if (!art->segments.empty()) appendPath(out, *art);
+        out += "</g>\n";
+    }
+}
+
 }  // namespace studio

@@ -2,6 +2,7 @@
 // sees it, each layer a group named after it, each path one <path>.
 #pragma once
 
+#include <set>
 #include <string>
 
 #include "studio/document/Document.h"
@@ -23,5 +24,10 @@ std::string documentToSvg(const Document& document, const OutputOptions& options
 
 // The id of the <metadata> element that holds the settings.
 inline constexpr const char* kSvgSettingsId = "focara-settings";
+
+// Each layer as a group of its paths, in artwork coordinates (y up): the
+// inside of the picture's flipping group. Layer ids are made unique against
+// ids, which gains them, so that several documents can share one file.
+void appendSvgLayers(std::string& out, const Document& document, std::set<std::string>& ids);
 
 }  // namespace studio
