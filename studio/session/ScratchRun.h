@@ -34,6 +34,7 @@ private:
     RandomSource random_;
     std::optional<FocaraParams> record_;
     UiDriver* driver_;
+    uint64_t drawsAtLastUndo_;
     FaultInjector faults_;
 };
 

@@ -111,7 +111,7 @@ bool StudioSession::serveOne(Dialog* modal)
     if (queue_.empty()) answerServed();
     // Idle, with no dialog open: the preset pictures are made one by one, each
     // short, so a request that comes meanwhile waits for one at most.
-    if (!modal && !busy() && queue_.empty() && makePresetPicture()) return true;
+    if (!modal && !busy() && queue_.empty() && (drawAnimationFrame() || makePresetPicture())) return true;
     std::optional<Request> request = queue_.pop(kPoll);
     if (!request && queue_.closed()) return false;
     // The page that opened the dialog has gone: nobody can end it any more.
@@ -218,6 +218,10 @@ Outcome StudioSession::runFilter(const std::string& client)
     if (std::optional<std::string> why = host_.takeRefusal())
         alerts_.emplace_back(++revision_, "The run ended early: " + *why);
     if (run.outcome == PluginRunner::Outcome::Cancelled) return {};
+    if (run.outcome == PluginRunner::Outcome::Drawn && plugin_.runner().record())
+        kept_ = KeptRun{before.clone(), *plugin_.runner().record(), host_.drawsAtLastUndo(), std::nullopt};
+    else
+        kept_.reset();
     // A failed drawing keeps what it drew, so it can be undone like any other.
     keepForUndo(std::move(before));
     return {};
@@ -308,6 +312,7 @@ Outcome StudioSession::newDocument(Page page)
     }
     keepForUndo(host_.document().clone());
     host_.setDocument(std::move(fresh));
+    kept_.reset();
     documentReplaced_ = true;
     return {};
 }
@@ -355,6 +360,7 @@ Outcome StudioSession::undo()
     redo_.push_back(host_.document().clone());
     host_.setDocument(std::move(undo_.back()));
     undo_.pop_back();
+    kept_.reset();
     documentReplaced_ = true;
     return {};
 }
@@ -366,6 +372,7 @@ Outcome StudioSession::redo()
     undo_.push_back(host_.document().clone());
     host_.setDocument(std::move(redo_.back()));
     redo_.pop_back();
+    kept_.reset();
     documentReplaced_ = true;
     return {};
 }
@@ -381,6 +388,7 @@ Outcome StudioSession::open(const std::string& text)
     }
     keepForUndo(host_.document().clone());
     host_.setDocument(std::move(loaded));
+    kept_.reset();
     documentReplaced_ = true;
     return {};
 }
@@ -420,6 +428,52 @@ Outcome StudioSession::exportPng(double dpi, std::optional<Color> background)
     } catch (const InputError& e) {
         return Outcome::refused(400, e.what());
     }
+}
+
+Outcome StudioSession::startAnimation(const AnimationRequest& request)
+{
+    if (busy()) return Outcome::refused(409, "a dialog is open; close it first");
+    if (!kept_)
+        return Outcome::refused(409, "there is no drawing to animate: run the filter and click OK first (after Undo, "
+                                     "Open or New, run it again)");
+    animation_.reset();
+    try {
+        animation_.emplace(request, host_.document(), *kept_, seed_);
+    } catch (const InputError& e) {
+        return Outcome::refused(400, e.what());
+    }
+    return animationProgress();
+}
+
+Outcome StudioSession::animationProgress()
+{
+    if (!animation_) return Outcome::refused(404, "no animation is being drawn");
+    return {200, "", Reply{200, "application/json", animation_->progress().dump(), "", {}}};
+}
+
+Outcome StudioSession::animationFile(size_t index)
+{
+    const std::string* bytes = animation_ ? animation_->file(index) : nullptr;
+    if (!bytes) return Outcome::refused(404, "no such file of a finished animation");
+    return {200, "", Reply{200, animation_->contentType(), *bytes, animation_->fileName(index), {}}};
+}
+
+Outcome StudioSession::cancelAnimation()
+{
+    animation_.reset();
+    return {200, "", Reply{200, "application/json", json{{"ok", true}}.dump(), "", {}}};
+}
+
+bool StudioSession::drawAnimationFrame()
+{
+    if (!animation_ || animation_->done()) return false;
+    const bool current = fingerprintNow() == fingerprint_;
+    const bool alertsShown = alertsSeen_ == host_.dialogs().alerts().size();
+    animation_->step(host_, plugin_.runner());
+    // The scratch runs are nobody's business: no new version, no alerts.
+    if (current) fingerprint_ = fingerprintNow();
+    if (alertsShown) alertsSeen_ = host_.dialogs().alerts().size();
+    return true;
 }
 
 StudioSession::Fingerprint StudioSession::fingerprintNow() const

@@ -24,6 +24,7 @@
 #include "studio/io/RasterPreview.h"
 #include "studio/session/FilterRun.h"
 #include "studio/session/ScriptedDriver.h"
+#include "studio/web/AnimationJob.h"
 #include "studio/web/Presence.h"
 #include "studio/web/RequestQueue.h"
 
@@ -63,6 +64,13 @@ public:
     Outcome newDocument(Page page);
     // The picture of preset popup entry `entry`, once made (404 before).
     Outcome presetPicture(int32_t entry);
+    // File > Export Animation: starts drawing the last kept drawing's frames
+    // (one that is still drawing is dropped); refused when no run's drawing
+    // is the document now. The progress, the files once done, and dropping them.
+    Outcome startAnimation(const AnimationRequest& request);
+    Outcome animationProgress();
+    Outcome animationFile(size_t index);
+    Outcome cancelAnimation();
     Outcome nothing() { return {}; }
 
     // Above this many paths the page is sent pictures of what it shows, not SVG.
@@ -90,6 +98,8 @@ private:
     void finishStop(Dialog& dialog);
     // Makes the next missing preset picture while nobody waits; false when none is missing.
     bool makePresetPicture();
+    // Draws the next frame of the animation asked for while nobody waits; false when there is none to draw.
+    bool drawAnimationFrame();
     void keepForUndo(Document before);
     bool busy() const { return running_; }
 
@@ -129,6 +139,9 @@ private:
     std::vector<std::string> presetPictures_;  // by entry; empty until made
     size_t presetsMade_ = 0;
     bool presetsFailed_ = false;
+
+    std::optional<KeptRun> kept_;  // the last run kept, while the document is its drawing
+    std::optional<AnimationJob> animation_;
 };
 
 }  // namespace studio::web

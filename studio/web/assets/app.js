@@ -1130,6 +1130,9 @@ async function command(name) {
     case 'save':
       await download('/api/document.json');
       break;
+    case 'export-animation':
+      exportAnimationBox();
+      break;
     case 'export-png': {
       const choice = await exportPngDialog();
       if (choice) await download(`/api/export/png?dpi=${encodeURIComponent(choice.dpi)}&background=${encodeURIComponent(choice.background)}`);
