@@ -28,8 +28,8 @@ FocaraParams laterFrameRecord(FocaraParams first);
 // What a later frame's run left.
 struct FrameRun {
     uint64_t seed = 0;
-    uint64_t drawsBefore = 0;  // random numbers drawn before the frame's drawing began
-    FocaraParams record{};     // the record after the run
+    uint64_t drawsBefore = 0;               // random numbers drawn before the frame's drawing began
+    FocaraParams record{};                  // the record after the run
     std::optional<std::string> endedEarly;  // why the run ended early, if it did (what it drew is the frame)
 };
 

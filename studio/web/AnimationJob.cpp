@@ -111,7 +111,8 @@ bool AnimationJob::step(Host& host, PluginRunner& runner)
             const FrameRun frame = drawLaterFrame(
                 host, runner, run_.before, again_, frameSeed(seed_, drawn_), run_.area,
                 [this](const Document& drawing, const FrameRun& r) {
-                    writer_->addFrame(drawing, settingsToJson(DrawingSettings{r.seed, r.drawsBefore, settings_, r.record}));
+                    writer_->addFrame(drawing,
+                                      settingsToJson(DrawingSettings{r.seed, r.drawsBefore, settings_, r.record}));
                 });
             ++drawn_;
             if (frame.endedEarly && !endedEarly_)
@@ -131,16 +132,14 @@ bool AnimationJob::step(Host& host, PluginRunner& runner)
 
 nlohmann::json AnimationJob::progress() const
 {
-    nlohmann::json body{{"ok", true},
-                        {"frames", request_.frames},
-                        {"fps", request_.fps},
-                        {"drawn", drawn_},
-                        {"done", done_}};
+    nlohmann::json body{
+        {"ok", true}, {"frames", request_.frames}, {"fps", request_.fps}, {"drawn", drawn_}, {"done", done_}};
     if (!error_.empty()) body["error"] = error_;
     if (endedEarly_) body["endedEarly"] = *endedEarly_;
     if (done_ && error_.empty()) {
         nlohmann::json files = nlohmann::json::array();
-        for (size_t i = 0; i < files_.size(); ++i) files.push_back({{"name", fileName(i)}, {"bytes", files_[i].size()}});
+        for (size_t i = 0; i < files_.size(); ++i)
+            files.push_back({{"name", fileName(i)}, {"bytes", files_[i].size()}});
         body["files"] = std::move(files);
     }
     return body;

@@ -402,6 +402,22 @@ void StudioServer::routes()
         send(res, reply);
     });
 
+    // Looks: the list, each one's picture, and the filter started from one (body: its name).
+    http.Get("/api/looks", post([](StudioSession& s) { return s.looks(); }));
+    http.Get(R"(/api/look/([a-z0-9-]{1,40})\.png)", [this](const httplib::Request& req, httplib::Response& res) {
+        Reply reply;
+        answer("",
+               requestFor(req, [name = std::string(req.matches[1])](StudioSession& s) { return s.lookPicture(name); }),
+               reply);
+        send(res, reply);
+    });
+    http.Post("/api/look", [this, client](const httplib::Request& req, httplib::Response& res) {
+        auto work = [who = client(req), name = req.body](StudioSession& s) { return s.runLook(name, who); };
+        Reply reply;
+        answer(client(req), requestFor(req, work), reply);
+        send(res, reply);
+    });
+
     http.Post("/api/heartbeat", [this, client](const httplib::Request& req, httplib::Response& res) {
         presence_.heartbeat(client(req));
         res.status = 204;

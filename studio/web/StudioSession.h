@@ -71,12 +71,20 @@ public:
     Outcome animationProgress();
     Outcome animationFile(size_t index);
     Outcome cancelAnimation();
+    // Looks: the list (name, title, description, whether its picture is made),
+    // a look's picture once made, and running the filter from a look's
+    // settings: its record, fill, stroke and background. Cancel puts back the
+    // settings it replaced.
+    Outcome looks();
+    Outcome lookPicture(const std::string& name);
+    Outcome runLook(const std::string& name, const std::string& client);
     Outcome nothing() { return {}; }
 
     // Above this many paths the page is sent pictures of what it shows, not SVG.
     static constexpr size_t kSvgPathBudget = 5000;
     // Preset pictures are this many pixels wide.
     static constexpr int kPresetPictureWidth = 96;
+    static constexpr int kLookPictureWidth = 120;
 
     Host& host() { return host_; }
     const Document& currentDocument() const { return host_.document(); }
@@ -100,6 +108,8 @@ private:
     bool makePresetPicture();
     // Draws the next frame of the animation asked for while nobody waits; false when there is none to draw.
     bool drawAnimationFrame();
+    // Makes the next missing look picture while nobody waits; false when none is missing.
+    bool makeLookPicture();
     void keepForUndo(Document before);
     bool busy() const { return running_; }
 
@@ -142,6 +152,12 @@ private:
 
     std::optional<KeptRun> kept_;  // the last run kept, while the document is its drawing
     std::optional<AnimationJob> animation_;
+
+    std::vector<std::string> lookPictures_;  // by place in the list; empty until made
+    size_t looksMade_ = 0;
+    bool looksFailed_ = false;
+    std::string background_ = "white";  // the page's colour, as the last look chose it
+    bool lastRunCancelled_ = false;
 };
 
 }  // namespace studio::web

@@ -1,5 +1,5 @@
 // File > Export Animation in Chromium: the box, a refusal, the frames drawn
-// and playing in the page, and the files saved.
+// and playing in the page, and the files saved; then the Looks menu.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
@@ -141,5 +141,38 @@ test('the frames of a kept drawing play in the box and are saved', async () => {
   assert.deepEqual(names.sort(), ['focara-0001.png', 'focara-0002.png', 'focara-0003.png']);
   await box().locator('button:has-text("Close")').click();
   assert.equal(await box().count(), 0);
+  assert.deepEqual(pageErrors, []);
+});
+
+test('the Looks menu shows each look with its picture and starts the dialog from one', async () => {
+  await page.click('.menu[data-menu=looks] > .menu-title');
+  const items = page.locator('#looks-menu button[data-look]');
+  await items.first().waitFor();
+  assert.equal(await items.count(), 8);
+  // The pictures are made while the studio is idle: the menu shows them once made.
+  await page.waitForFunction(async () => {
+    const res = await fetch('/api/looks');
+    return (await res.json()).every((look) => look.picture);
+  }, null, { timeout: 60000, polling: 200 });
+  await page.click('.menu[data-menu=looks] > .menu-title');
+  await page.click('.menu[data-menu=looks] > .menu-title');
+  await page.waitForFunction(() => {
+    const pictures = [...document.querySelectorAll('#looks-menu .look-picture img')];
+    return pictures.length === 8 && pictures.every((img) => img.complete && img.naturalWidth === 120);
+  });
+  assert.match(await items.nth(0).textContent(), /Manga concentrated lines/);
+  await shot('looks-menu');
+
+  await page.click('#looks-menu button[data-look=flash]');
+  const dialog = page.locator('.window.dialog');
+  await dialog.waitFor();
+  assert.equal(await dialog.locator('.item[data-item-id="11"]').inputValue(), '140');
+  await page.waitForFunction(() => document.body.dataset.pending === '0');
+  await page.keyboard.press('Enter');
+  await dialog.waitFor({ state: 'detached' });
+  await page.waitForFunction(() => document.body.dataset.pending === '0');
+  // Light lines on the dark page the look chose.
+  assert.equal(await page.locator('#sheet').evaluate((el) => getComputedStyle(el).backgroundColor), 'rgb(20, 22, 31)');
+  await shot('looks-flash');
   assert.deepEqual(pageErrors, []);
 });

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
+#include <algorithm>
 #include <cstring>
 #include <nlohmann/json.hpp>
 #include <thread>
 
 #include "studio/io/Files.h"
+#include "studio/io/Looks.h"
 #include "studio/web/AnimationJob.h"
 #include "studio/web/StudioServer.h"
 #include "tests/support/FocaraCommand.h"
@@ -209,9 +211,9 @@ TEST_F(StudioAnimation, FramesAreTheKeptDrawingThenTheCommandsNextSeeds)
 
     // The command's animation with the studio's seed draws the same frames.
     focara_test::TempDir dir;
-    focara_test::CommandRun run = focara_test::runFocara(
-        dir.path(), {"render", "--seed", "5", "--set", "zoomLengthSpread=60", "--frames", "3", "--dpi", "20", "--background", "none", "-o",
-         "f-%d.png"});
+    focara_test::CommandRun run =
+        focara_test::runFocara(dir.path(), {"render", "--seed", "5", "--set", "zoomLengthSpread=60", "--frames", "3",
+                                            "--dpi", "20", "--background", "none", "-o", "f-%d.png"});
     ASSERT_EQ(run.status, 0) << run.err;
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(pixelsOf(studio::readFile(dir.path() / ("f-" + std::to_string(i + 1) + ".png"))), frames[i])
@@ -231,6 +233,53 @@ TEST_F(StudioAnimation, OtherRequestsAreAnsweredWhileTheFramesAreDrawn)
     EXPECT_FALSE(progress["done"]);
     EXPECT_EQ(post("/api/animation/cancel")->status, 200);
     EXPECT_EQ(client->Get("/api/animation")->status, 404);
+}
+
+}  // namespace
+
+namespace {
+
+// Looks in the studio: pictures made while idle, the dialog started from a
+// look's settings, and Cancel putting back what the look replaced.
+TEST_F(StudioAnimation, LooksHavePicturesAndStartTheDialogFromTheirSettings)
+{
+    json looks;
+    for (int i = 0; i < 300; ++i) {
+        looks = json::parse(client->Get("/api/looks")->body);
+        if (std::all_of(looks.begin(), looks.end(), [](const json& l) { return l["picture"].get<bool>(); })) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    ASSERT_EQ(looks.size(), studio::allLooks().size());
+    EXPECT_EQ(looks[0]["name"], "manga");
+    auto picture = client->Get("/api/look/flash.png");
+    ASSERT_EQ(picture->status, 200);
+    EXPECT_EQ(picture->body.substr(1, 3), "PNG");
+    EXPECT_EQ(client->Get("/api/look/nothing.png")->status, 404);
+
+    auto unknown = client->Post("/api/look", "nothing", "text/plain");
+    EXPECT_EQ(unknown->status, 404);
+    EXPECT_NE(unknown->body.find("no look named \\\"nothing\\\"; the looks are manga, "), std::string::npos)
+        << unknown->body;
+
+    // The flash look: 140 lines, reaching the page's edges, white on a dark page.
+    auto opened = client->Post("/api/look", "flash", "text/plain");
+    ASSERT_EQ(opened->status, 200) << opened->body;
+    json state = json::parse(opened->body);
+    ASSERT_EQ(state["dialogs"].size(), 1u);
+    EXPECT_EQ(state["pageColor"], "#14161f");
+    for (const json& item : state["dialogs"][0]["items"])
+        if (item["id"] == 11) EXPECT_EQ(item["value"], 140);
+    json cancelled = json::parse(client->Post("/api/dialog", "cancel", "text/plain")->body);
+    EXPECT_EQ(cancelled["background"], "white");
+    EXPECT_EQ(cancelled["document"]["paths"], 0);
+
+    ASSERT_EQ(client->Post("/api/look", "flash", "text/plain")->status, 200);
+    json kept = json::parse(client->Post("/api/dialog", "ok", "text/plain")->body);
+    EXPECT_EQ(kept["document"]["paths"], 140);
+    EXPECT_EQ(kept["pageColor"], "#14161f");
+    // An animation of a look starts on its page's colour and draws again as the look does.
+    json frames = animate("frames=2&format=svg");
+    EXPECT_TRUE(frames["done"]) << frames.dump();
 }
 
 }  // namespace

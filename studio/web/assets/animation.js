@@ -51,6 +51,9 @@ function exportAnimationBox() {
   color.name = 'color';
   color.value = '#ffffff';
   color.disabled = true;
+  // The page's own colour, as a look chose it, is the first choice.
+  if (S.state?.background === 'none') background.value = 'none';
+  else if (S.state?.pageColor) { background.value = 'color'; color.value = S.state.pageColor; color.disabled = false; }
   background.addEventListener('change', () => { color.disabled = background.value !== 'color'; });
   modalRow(body, 'Colour', color);
   const note = document.createElement('p');

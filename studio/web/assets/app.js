@@ -116,6 +116,7 @@ function applyState(state) {
   updateMenus();
   updateStatus();
   layoutSheet();
+  window.showPageBackground?.();
   for (const text of state.alerts) messageBox(S.state.filters[0]?.title.replace(/\.\.\.$/, '') || 'Focara', text);
   for (const text of state.notices || []) showNotice(text);
 }
