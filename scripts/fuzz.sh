@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-25}
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 jobs=${JOBS:-2}
-targets=(document record elf res script studio)
+targets=(document record settings elf res script studio)
 
 CC=${FUZZ_CC:-clang-14} CXX=${FUZZ_CXX:-clang++-14} \
   cmake -S . -B "$build" -G Ninja -DFOCARA_FUZZ=ON -DFOCARA_BUILD_TESTS=OFF -DFOCARA_BUILD_BENCH=OFF >/dev/null
@@ -22,7 +22,7 @@ cmake --build "$build" -j "$jobs"
 # resources and a library that carries them.
 seeds="$build/fuzz-seeds"
 rm -rf "$seeds"
-mkdir -p "$seeds"/{document,record,elf,res}
+mkdir -p "$seeds"/{document,record,settings,elf,res}
 focara="$build/bin/focara"
 "$focara" render --seed 1 --set lineCount=3 -o "$seeds/document/lines.json" 2>/dev/null
 "$focara" render --seed 2 --set lineCount=2 --set dropShadow=1 --set sketchRepeats=1 -o "$seeds/document/styled.json" 2>/dev/null
@@ -30,6 +30,11 @@ echo '{"page": {"width": 100, "height": 100}, "colorModel": "cmyk", "layers": [{
 "$focara" params make -o "$seeds/record/defaults.rec"
 "$focara" params make --set dropShadow=1 --set zoomSets=3 -o "$seeds/record/styled.rec"
 echo -n "lineCount=50" >"$seeds/record/set.txt"
+"$focara" render --seed 3 --look flash --area rect:100,200,300,150,30 --no-dialog -o "$seeds/settings/area.svg" 2>/dev/null
+sed -n 's/.*<metadata id="focara-settings">\(.*\)<\/metadata>.*/\1/p' "$seeds/settings/area.svg" | sed 's/&quot;/"/g' >"$seeds/settings/settings.json"
+rm "$seeds/settings/area.svg"
+cp looks/*.json "$seeds/settings/"
+echo -n "ellipse:306,396,120,70,15" >"$seeds/settings/area.txt"
 cp "$build/plugin/Vexo_Zoom.res" "$seeds/res/"
 cp "$build/bin/libfuzz_seed_library.so" "$seeds/elf/"
 

@@ -12,6 +12,8 @@ namespace studio {
 
 namespace {
 
+constexpr double kLargestSize = 100000;  // points
+
 std::vector<double> numbers(const std::string& list)
 {
     std::vector<double> out;
@@ -65,6 +67,10 @@ ReferenceArea referenceAreaFromText(const std::string& text)
     const bool ellipse = area.shape == ReferenceArea::Shape::Ellipse;
     if (v[2] <= 0 || v[3] <= 0)
         throw std::invalid_argument(ellipse ? "the radii must be above 0" : "the width and height must be above 0");
+    // Far beyond any page; keeps the push's arithmetic and the text form exact.
+    if (v[2] > kLargestSize || v[3] > kLargestSize)
+        throw std::invalid_argument(std::string(ellipse ? "the radii" : "the width and height") +
+                                    " must be at most 100000");
     area.halfWidth = ellipse ? v[2] : v[2] / 2;
     area.halfHeight = ellipse ? v[3] : v[3] / 2;
     area.center =

@@ -10,7 +10,7 @@
 namespace studio {
 
 // Throws std::invalid_argument saying what is wrong: a malformed text, a
-// radius or size not above 0, a centre outside the range the record keeps
+// radius or size not above 0 or above 100000, a centre outside the range the record keeps
 // for the zoom centre, a smallest radius beyond the inner distance's range.
 ReferenceArea referenceAreaFromText(const std::string& text);
 

@@ -270,6 +270,8 @@ TEST_F(Animation, BadFramesAndAreasSayOneLineNamingTheOptionAndWriteNothing)
         {render("a.png", {"--frames", "3"}), "--frames: a.png: cannot tell the animation format"},
         {render("a-%s.png", {"--frames", "3"}), "--frames: a-%s.png"},
         {render("a.png", {"--area", "ellipse:1,2,0,4"}), "--area ellipse:1,2,0,4: the radii must be above 0"},
+        {render("a.png", {"--area", "rect:0,0,10,1e300"}),
+         "--area rect:0,0,10,1e300: the width and height must be at most"},
         {render("a.png", {"--area", "rect:9000,0,10,10"}), "--area rect:9000,0,10,10: the centre's x"},
         {render("a.png", {"--area", "square:1,2,3,4"}), "--area square:1,2,3,4: expected ellipse:"},
         {render("a.png", {"--area", "ellipse:0,0,3000,2500"}),
