@@ -82,9 +82,8 @@ AnimationRequest parseAnimationRequest(const std::string& frames, const std::str
     return request;
 }
 
-AnimationJob::AnimationJob(const AnimationRequest& request, const Document& drawing, const KeptRun& run, uint64_t seed)
-    : request_(request), run_{run.before.clone(), run.record, run.drawsBefore, run.area},
-      again_(laterFrameRecord(run.record)), seed_(seed)
+AnimationJob::AnimationJob(const AnimationRequest& request, const Document& drawing, KeptRun run, uint64_t seed)
+    : request_(request), run_(std::move(run)), again_(laterFrameRecord(run_.record)), seed_(seed)
 {
     if (request.options.format != AnimationFormat::Svg) {
         const PixelSize size = pngPixelSize(drawing.page, request.options.dpi);
@@ -97,9 +96,9 @@ AnimationJob::AnimationJob(const AnimationRequest& request, const Document& draw
     }
     settings_.dpi = request.options.dpi;
     settings_.background = request.background;
-    settings_.area = run.area;
+    settings_.area = run_.area;
     writer_.emplace(request.options, drawing.page);
-    writer_->addFrame(drawing, settingsToJson(DrawingSettings{seed, run.drawsBefore, settings_, run.record}));
+    writer_->addFrame(drawing, settingsToJson(DrawingSettings{seed, run_.drawsBefore, settings_, run_.record}));
     drawn_ = 1;
 }
 

@@ -51,7 +51,7 @@ public:
     // random numbers began with); the later frames are drawn from `run` with
     // seeds seed + 1, seed + 2, ... Throws InputError when the page at the
     // resolution asked for is too large a picture.
-    AnimationJob(const AnimationRequest& request, const Document& drawing, const KeptRun& run, uint64_t seed);
+    AnimationJob(const AnimationRequest& request, const Document& drawing, KeptRun run, uint64_t seed);
 
     // Draws the next frame, and after the last one makes the files. False
     // when there was nothing left to do.

@@ -243,7 +243,7 @@ Outcome StudioSession::runFilter(const std::string& client)
     lastRunCancelled_ = run.outcome == PluginRunner::Outcome::Cancelled;
     if (run.outcome == PluginRunner::Outcome::Cancelled) return {};
     if (run.outcome == PluginRunner::Outcome::Drawn && plugin_.runner().record())
-        kept_ = KeptRun{before.clone(), *plugin_.runner().record(), host_.drawsAtLastUndo(), std::nullopt};
+        kept_ = KeptSettings{*plugin_.runner().record(), host_.drawsAtLastUndo()};
     else
         kept_.reset();
     // A failed drawing keeps what it drew, so it can be undone like any other.
@@ -457,12 +457,14 @@ Outcome StudioSession::exportPng(double dpi, std::optional<Color> background)
 Outcome StudioSession::startAnimation(const AnimationRequest& request)
 {
     if (busy()) return Outcome::refused(409, "a dialog is open; close it first");
-    if (!kept_)
+    // While kept_ holds, the newest undo step is the document the kept run began with.
+    if (!kept_ || undo_.empty())
         return Outcome::refused(409, "there is no drawing to animate: run the filter and click OK first (after Undo, "
                                      "Open or New, run it again)");
     animation_.reset();
     try {
-        animation_.emplace(request, host_.document(), *kept_, seed_);
+        animation_.emplace(request, host_.document(),
+                           KeptRun{undo_.back().clone(), kept_->record, kept_->drawsBefore, std::nullopt}, seed_);
     } catch (const InputError& e) {
         return Outcome::refused(400, e.what());
     }

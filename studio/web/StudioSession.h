@@ -150,7 +150,13 @@ private:
     size_t presetsMade_ = 0;
     bool presetsFailed_ = false;
 
-    std::optional<KeptRun> kept_;  // the last run kept, while the document is its drawing
+    // The last run kept, while the document is its drawing (the document it
+    // began with is the newest undo step then).
+    struct KeptSettings {
+        FocaraParams record{};
+        uint64_t drawsBefore = 0;
+    };
+    std::optional<KeptSettings> kept_;
     std::optional<AnimationJob> animation_;
 
     std::vector<std::string> lookPictures_;  // by place in the list; empty until made
