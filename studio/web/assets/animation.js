@@ -24,7 +24,7 @@ function exportAnimationBox() {
     ++job;
     forget();
     fetch(`/api/animation/cancel?client=${clientId}`, { method: 'POST' }).catch(() => {});
-  });
+  }, () => { if (!draw.disabled) start(); });
   const { body } = modal;
   const number = (name, value, min, max) => {
     const input = document.createElement('input');
@@ -75,9 +75,6 @@ function exportAnimationBox() {
   const save = modal.addButton('Save', () => saveFiles());
   save.disabled = true;
   modal.addButton('Close', () => modal.close());
-  body.addEventListener('keydown', (event) => {
-    if (event.key === 'Enter' && !draw.disabled) { event.preventDefault(); start(); }
-  });
 
   const say = (text, error = false) => {
     status.textContent = text;

@@ -3,9 +3,9 @@
 // bar; Escape closes them. Loaded after app.js, whose helpers it uses.
 'use strict';
 
-// Returns {win, body, buttons, close, addButton}; close() takes it away and
-// calls onClose once.
-function modalWindow(title, className, onClose = () => {}) {
+// Returns {win, body, buttons, close, addButton, place}; close() takes it
+// away and calls onClose once. With onEnter, Enter outside a button calls it.
+function modalWindow(title, className, onClose = () => {}, onEnter = null) {
   const blocker = document.createElement('div');
   blocker.className = 'blocker';
   const win = document.createElement('section');
@@ -27,10 +27,16 @@ function modalWindow(title, className, onClose = () => {}) {
   let open = true;
   const keys = (event) => {
     // A message box over this window takes its own keys.
-    if (event.key !== 'Escape' || document.querySelector('.window.message[role=alertdialog]')) return;
-    event.preventDefault();
-    event.stopPropagation();
-    close();
+    if (document.querySelector('.window.message[role=alertdialog]')) return;
+    if (event.key === 'Escape') {
+      event.preventDefault();
+      event.stopPropagation();
+      close();
+    } else if (event.key === 'Enter' && onEnter && !event.target.matches?.('button')) {
+      event.preventDefault();
+      event.stopPropagation();
+      onEnter();
+    }
   };
   const close = () => {
     if (!open) return;
