@@ -26,6 +26,7 @@
 #include "studio/io/RecordFile.h"
 #include "studio/io/ReferenceAreaText.h"
 #include "studio/io/SvgWriter.h"
+#include "studio/session/AnimationFrames.h"
 #include "studio/session/AreaRun.h"
 #include "studio/session/FilterRun.h"
 
@@ -299,11 +300,22 @@ void renderFrames(const RenderOptions& options)
         return;
     }
     std::optional<std::string> endedEarly = first.endedEarly;
-    FocaraParams again = *first.record;
-    again.previewDrawn = 0;
-    for (int i = 1; i < frames; ++i) {
-        RunResult frame = runOnce(options, plan, plan.seed + static_cast<uint64_t>(i), 0, again, false, {}, add);
-        if (!endedEarly) endedEarly = frame.endedEarly;
+    if (frames > 1) {
+        // The later frames share one host and one start of the plug-in.
+        Host host(plan.document.clone(), plan.seed);
+        PluginSession session(host, pluginPath(options.plugin));
+        throwIfReported(session);
+        throwIfNotStarted(session, host);
+        const FocaraParams again = laterFrameRecord(*first.record);
+        for (int i = 1; i < frames; ++i) {
+            const FrameRun frame =
+                drawLaterFrame(host, session.runner(), plan.document, again, frameSeed(plan.seed, i),
+                               plan.settings.area, [&](const Document& drawn, const FrameRun& run) {
+                                   add(drawn, DrawingSettings{run.seed, run.drawsBefore, plan.settings, run.record});
+                               });
+            throwIfReported(session);
+            if (!endedEarly) endedEarly = frame.endedEarly;
+        }
     }
 
     std::vector<std::string> files = writer.finish();

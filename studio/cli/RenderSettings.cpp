@@ -2,25 +2,10 @@
 
 #include "studio/document/ColorText.h"
 #include "studio/document/PageSizes.h"
-#include "studio/host/ReachEdges.h"
 #include "studio/io/EmbeddedSettings.h"
 #include "studio/io/Files.h"
 
 namespace studio::cli {
-
-namespace {
-
-// As a user sets the fill and stroke before running a filter. None only
-// unpaints: an unpainted fill or stroke keeps its colour, as the default
-// document's stroke does, so styling steps that paint it later (sketch
-// copies, swatches) still have a colour to work on.
-void setPaint(bool& paint, Color& color, const Color& chosen)
-{
-    paint = chosen.kind != ColorKind::None;
-    if (paint) color = chosen;
-}
-
-}  // namespace
 
 void checkPageOption(const std::string& text)
 {
@@ -90,25 +75,6 @@ HostSettings resolveHostSettings(const RenderOptions& options, const std::option
     if (options.strokeWidth) settings.strokeWidth = options.strokeWidth;
     if (options.area) settings.area = options.area;
     return settings;
-}
-
-void applyToDocument(Document& document, const HostSettings& settings)
-{
-    if (settings.page) {
-        document.page = *settings.page;
-        document.view.center = {settings.page->width / 2, settings.page->height / 2};
-    }
-    PathStyle& style = document.currentStyle;
-    if (settings.fill) setPaint(style.fillPaint, style.fill, colorFromText(*settings.fill));
-    if (settings.stroke) setPaint(style.strokePaint, style.stroke, colorFromText(*settings.stroke));
-    if (settings.strokeWidth) style.strokeWidth = *settings.strokeWidth;
-}
-
-void applyReachEdges(FocaraParams& record, const HostSettings& settings, const Page& page)
-{
-    if (!settings.reachEdges) return;
-    std::optional<ClipRect> rect = clipRectangle(settings.clip, page);
-    record.zoomLength = reachEdgesLength(record, rect ? *rect : ClipRect{0, 0, page.width, page.height});
 }
 
 OutputOptions outputOptionsFor(const HostSettings& settings, const Page& page, std::string settingsLine)

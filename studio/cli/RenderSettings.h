@@ -6,6 +6,7 @@
 
 #include "studio/cli/Commands.h"
 #include "studio/document/Document.h"
+#include "studio/host/ReachEdges.h"
 #include "studio/io/OutputOptions.h"
 #include "studio/io/SettingsJson.h"
 
@@ -20,13 +21,6 @@ DrawingSettings readFromOption(const std::filesystem::path& file, const FocaraPa
 // else documentPage. Throws InputError naming the option.
 HostSettings resolveHostSettings(const RenderOptions& options, const std::optional<DrawingSettings>& from,
                                  const Page& documentPage);
-
-// The page (its view centred on it) and the current style.
-void applyToDocument(Document& document, const HostSettings& settings);
-
-// After the --set changes: with reachEdges, zoomLength so that the longest
-// line reaches the far corner of the clip rectangle (or the page).
-void applyReachEdges(FocaraParams& record, const HostSettings& settings, const Page& page);
 
 OutputOptions outputOptionsFor(const HostSettings& settings, const Page& page, std::string settingsLine);
 

@@ -70,4 +70,30 @@ std::optional<Color> backgroundColor(const std::string& text)
     throw std::invalid_argument("expected white, none or a colour: #rrggbb, gray:G or cmyk:C,M,Y,K");
 }
 
+namespace {
+
+// As a user sets the fill and stroke before running a filter. None only
+// unpaints: an unpainted fill or stroke keeps its colour, as the default
+// document's stroke does, so styling steps that paint it later (sketch
+// copies, swatches) still have a colour to work on.
+void setPaint(bool& paint, Color& color, const Color& chosen)
+{
+    paint = chosen.kind != ColorKind::None;
+    if (paint) color = chosen;
+}
+
+}  // namespace
+
+void applyToDocument(Document& document, const HostSettings& settings)
+{
+    if (settings.page) {
+        document.page = *settings.page;
+        document.view.center = {settings.page->width / 2, settings.page->height / 2};
+    }
+    PathStyle& style = document.currentStyle;
+    if (settings.fill) setPaint(style.fillPaint, style.fill, colorFromText(*settings.fill));
+    if (settings.stroke) setPaint(style.strokePaint, style.stroke, colorFromText(*settings.stroke));
+    if (settings.strokeWidth) style.strokeWidth = *settings.strokeWidth;
+}
+
 }  // namespace studio

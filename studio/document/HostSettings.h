@@ -55,4 +55,8 @@ struct HostSettings {
     bool operator==(const HostSettings&) const = default;
 };
 
+// The page (its view centred on it) and the current style, as a user sets
+// them before running a filter.
+void applyToDocument(Document& document, const HostSettings& settings);
+
 }  // namespace studio

@@ -88,6 +88,8 @@ public:
     // numbers drawn by then say where the drawing that stays began.
     void noteUndo() { drawsAtLastUndo_ = random_.draws(); }
     uint64_t drawsAtLastUndo() const { return drawsAtLastUndo_; }
+    // A scratch run keeps its own count and puts the host's back after.
+    void setDrawsAtLastUndo(uint64_t draws) { drawsAtLastUndo_ = draws; }
     // Why a suite refused what the plug-in handed over (non-finite geometry):
     // the plug-in only sees an error code, the user is told this. The first
     // refusal since the last take counts.

@@ -34,4 +34,11 @@ float reachEdgesLength(const FocaraParams& record, const ClipRect& rect)
     return static_cast<float>(std::clamp(length, field->minimum, field->maximum));
 }
 
+void applyReachEdges(FocaraParams& record, const HostSettings& settings, const Page& page)
+{
+    if (!settings.reachEdges) return;
+    std::optional<ClipRect> rect = clipRectangle(settings.clip, page);
+    record.zoomLength = reachEdgesLength(record, rect ? *rect : ClipRect{0, 0, page.width, page.height});
+}
+
 }  // namespace studio

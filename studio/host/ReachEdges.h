@@ -14,4 +14,8 @@ namespace studio {
 // Only the record's own values count: random spreads are left out.
 float reachEdgesLength(const FocaraParams& record, const ClipRect& rect);
 
+// With reachEdges, zoomLength so that the longest line reaches the far
+// corner of the clip rectangle (or the page); call it after the other changes.
+void applyReachEdges(FocaraParams& record, const HostSettings& settings, const Page& page);
+
 }  // namespace studio

@@ -1,13 +1,13 @@
 #include "studio/session/PresetPicture.h"
 
 #include <algorithm>
-#include <mutex>
 #include <sstream>
 #include <stdexcept>
 
 #include "studio/document/Geometry.h"
 #include "studio/host/RecordDefaults.h"
 #include "studio/io/RasterPreview.h"
+#include "studio/session/ScratchRun.h"
 #include "studio/session/ScriptedDriver.h"
 
 namespace studio {
@@ -15,37 +15,6 @@ namespace studio {
 namespace {
 
 constexpr int32_t kPresetPopup = 161;
-
-// Puts back what a scratch run changes, whatever way it ends.
-class Restore {
-public:
-    Restore(Host& host, PluginRunner& runner)
-        : host_(host), runner_(runner), document_(std::move(host.document())), random_(host.random()),
-          record_(runner.record()), driver_(host.dialogs().driver()), faults_(host.faults())
-    {
-        // Faults armed for the session's own runs are not the scratch run's to take.
-        host.faults().clear();
-    }
-    ~Restore()
-    {
-        host_.faults() = faults_;
-        host_.dialogs().setDriver(driver_);
-        if (record_) runner_.setRecord(*record_);
-        host_.random() = random_;
-        host_.setDocument(std::move(document_));
-    }
-    Restore(const Restore&) = delete;
-    Restore& operator=(const Restore&) = delete;
-
-private:
-    Host& host_;
-    PluginRunner& runner_;
-    Document document_;
-    RandomSource random_;
-    std::optional<FocaraParams> record_;
-    UiDriver* driver_;
-    FaultInjector faults_;
-};
 
 // The square around everything drawn (a little margin), in page points from
 // the top left; the whole page's width when nothing was drawn.
@@ -79,12 +48,7 @@ RasterRegion drawingSquare(const Document& document, int width)
 
 std::string drawPresetPicture(Host& host, PluginRunner& runner, int32_t entry, int width)
 {
-    // The plug-in's library is loaded once per process: two hosts (tests run
-    // several studios) never draw presets through it at the same time.
-    static std::mutex drawing;
-    std::lock_guard lock(drawing);
-    Restore restore(host, runner);
-    host.setDocument(Document::makeDefault());
+    ScratchRun scratch(host, runner, Document::makeDefault(), host.random());
     runner.setRecord(defaultRecord(host.document()));
     std::ostringstream ignored;
     ScriptedDriver driver(host, "choose " + std::to_string(kPresetPopup) + " " + std::to_string(entry) + "; ok",

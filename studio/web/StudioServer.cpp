@@ -388,6 +388,52 @@ void StudioServer::routes()
         send(res, reply);
     });
 
+    // File > Export Animation: ?frames=N&fps=F&format=webp|gif|svg|png&dpi=D&background=B starts the
+    // drawing; the progress, then the files, are asked for while it goes on.
+    http.Post("/api/animation", [this](const httplib::Request& req, httplib::Response& res) {
+        auto value = [&](const char* name, const char* otherwise) {
+            return req.has_param(name) ? req.get_param_value(name) : std::string(otherwise);
+        };
+        AnimationRequest request;
+        try {
+            request = parseAnimationRequest(value("frames", "24"), value("fps", "12"), value("format", "webp"),
+                                            value("dpi", "72"), value("background", "white"));
+        } catch (const InputError& e) {
+            return sendError(res, 400, e.what());
+        }
+        Reply reply;
+        answer(req.get_param_value("client"),
+               requestFor(req, [request](StudioSession& s) { return s.startAnimation(request); }), reply);
+        send(res, reply);
+    });
+    http.Get("/api/animation", post([](StudioSession& s) { return s.animationProgress(); }));
+    http.Post("/api/animation/cancel", post([](StudioSession& s) { return s.cancelAnimation(); }));
+    http.Get(R"(/api/animation/file/(\d{1,4}))", [this](const httplib::Request& req, httplib::Response& res) {
+        size_t index = 0;
+        const std::string text = req.matches[1];
+        std::from_chars(text.data(), text.data() + text.size(), index);
+        Reply reply;
+        answer(req.get_param_value("client"),
+               requestFor(req, [index](StudioSession& s) { return s.animationFile(index); }), reply);
+        send(res, reply);
+    });
+
+    // Looks: the list, each one's picture, and the filter started from one (body: its name).
+    http.Get("/api/looks", post([](StudioSession& s) { return s.looks(); }));
+    http.Get(R"(/api/look/([a-z0-9-]{1,40})\.png)", [this](const httplib::Request& req, httplib::Response& res) {
+        Reply reply;
+        answer("",
+               requestFor(req, [name = std::string(req.matches[1])](StudioSession& s) { return s.lookPicture(name); }),
+               reply);
+        send(res, reply);
+    });
+    http.Post("/api/look", [this, client](const httplib::Request& req, httplib::Response& res) {
+        auto work = [who = client(req), name = req.body](StudioSession& s) { return s.runLook(name, who); };
+        Reply reply;
+        answer(client(req), requestFor(req, work), reply);
+        send(res, reply);
+    });
+
     http.Post("/api/heartbeat", [this, client](const httplib::Request& req, httplib::Response& res) {
         presence_.heartbeat(client(req));
         res.status = 204;

@@ -12,6 +12,7 @@
 #include "studio/io/QuotedText.h"
 #include "studio/io/SvgWriter.h"
 #include "studio/session/AreaRun.h"
+#include "studio/session/LookStart.h"
 #include "studio/session/PresetPicture.h"
 #include "studio/web/AreaJson.h"
 #include "studio/web/DialogJson.h"
@@ -39,6 +40,25 @@ int32_t itemOfField(const char* name)
     for (const FocaraParamField& field : kFocaraParamFields)
         if (std::string_view(field.name) == name) return field.item;
     return 0;
+}
+
+// The CSS colour of a page background ("white", "none" or a colour's text); empty for white and none.
+std::string pageColor(const std::string& background)
+{
+    std::optional<Color> color;
+    try {
+        color = backgroundColor(background);
+    } catch (const std::invalid_argument&) {
+    }
+    if (!color || background == "white") return "";
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string css = "#";
+    for (float channel : displayRgb(*color)) {
+        const long v = std::lround(std::clamp(channel, 0.0f, 1.0f) * 255.0f);
+        css += kHex[v >> 4];
+        css += kHex[v & 15];
+    }
+    return css;
 }
 
 // A stoppable piece of work on the host thread: the user may stop it from another thread.
@@ -116,7 +136,8 @@ bool StudioSession::serveOne(Dialog* modal)
     if (queue_.empty()) answerServed();
     // Idle, with no dialog open: the preset pictures are made one by one, each
     // short, so a request that comes meanwhile waits for one at most.
-    if (!modal && !busy() && queue_.empty() && makePresetPicture()) return true;
+    if (!modal && !busy() && queue_.empty() && (drawAnimationFrame() || makePresetPicture() || makeLookPicture()))
+        return true;
     std::optional<Request> request = queue_.pop(kPoll);
     if (!request && queue_.closed()) return false;
     // The page that opened the dialog has gone: nobody can end it any more.
@@ -233,11 +254,17 @@ Outcome StudioSession::runFilter(const std::string& client)
     documentReplaced_ = true;
     if (std::optional<std::string> why = host_.takeRefusal())
         alerts_.emplace_back(++revision_, "The run ended early: " + *why);
+    lastRunCancelled_ = run.outcome == PluginRunner::Outcome::Cancelled;
     if (run.outcome == PluginRunner::Outcome::Cancelled) {
         // Cancel leaves the settings as they were, before the area aimed them too.
         if (unaimed && area_) plugin_.runner().setRecord(*unaimed);
         return {};
     }
+    // The area goes with the kept drawing, so that its animation pushes every frame out the same way.
+    if (run.outcome == PluginRunner::Outcome::Drawn && plugin_.runner().record())
+        kept_ = KeptSettings{*plugin_.runner().record(), host_.drawsAtLastUndo(), area_};
+    else
+        kept_.reset();
     // A failed drawing keeps what it drew, so it can be undone like any other.
     keepForUndo(std::move(before));
     return {};
@@ -398,6 +425,7 @@ Outcome StudioSession::newDocument(Page page)
     }
     keepForUndo(host_.document().clone());
     host_.setDocument(std::move(fresh));
+    kept_.reset();
     documentReplaced_ = true;
     return {};
 }
@@ -445,6 +473,7 @@ Outcome StudioSession::undo()
     redo_.push_back(host_.document().clone());
     host_.setDocument(std::move(undo_.back()));
     undo_.pop_back();
+    kept_.reset();
     documentReplaced_ = true;
     return {};
 }
@@ -456,6 +485,7 @@ Outcome StudioSession::redo()
     undo_.push_back(host_.document().clone());
     host_.setDocument(std::move(redo_.back()));
     redo_.pop_back();
+    kept_.reset();
     documentReplaced_ = true;
     return {};
 }
@@ -471,6 +501,7 @@ Outcome StudioSession::open(const std::string& text)
     }
     keepForUndo(host_.document().clone());
     host_.setDocument(std::move(loaded));
+    kept_.reset();
     documentReplaced_ = true;
     return {};
 }
@@ -510,6 +541,123 @@ Outcome StudioSession::exportPng(double dpi, std::optional<Color> background)
     } catch (const InputError& e) {
         return Outcome::refused(400, e.what());
     }
+}
+
+Outcome StudioSession::startAnimation(const AnimationRequest& request)
+{
+    if (busy()) return Outcome::refused(409, "a dialog is open; close it first");
+    // While kept_ holds, the newest undo step is the document the kept run began with.
+    if (!kept_ || undo_.empty())
+        return Outcome::refused(409, "there is no drawing to animate: run the filter and click OK first (after Undo, "
+                                     "Open or New, run it again)");
+    animation_.reset();
+    try {
+        animation_.emplace(request, host_.document(),
+                           KeptRun{undo_.back().clone(), kept_->record, kept_->drawsBefore, kept_->area}, seed_);
+    } catch (const InputError& e) {
+        return Outcome::refused(400, e.what());
+    }
+    return animationProgress();
+}
+
+Outcome StudioSession::animationProgress()
+{
+    if (!animation_) return Outcome::refused(404, "no animation is being drawn");
+    return {200, "", Reply{200, "application/json", animation_->progress().dump(), "", {}}};
+}
+
+Outcome StudioSession::animationFile(size_t index)
+{
+    const std::string* bytes = animation_ ? animation_->file(index) : nullptr;
+    if (!bytes) return Outcome::refused(404, "no such file of a finished animation");
+    return {200, "", Reply{200, animation_->contentType(), *bytes, animation_->fileName(index), {}}};
+}
+
+Outcome StudioSession::cancelAnimation()
+{
+    animation_.reset();
+    return {200, "", Reply{200, "application/json", json{{"ok", true}}.dump(), "", {}}};
+}
+
+bool StudioSession::drawAnimationFrame()
+{
+    if (!animation_ || animation_->done()) return false;
+    const bool current = fingerprintNow() == fingerprint_;
+    const bool alertsShown = alertsSeen_ == host_.dialogs().alerts().size();
+    animation_->step(host_, plugin_.runner());
+    // The scratch runs are nobody's business: no new version, no alerts.
+    if (current) fingerprint_ = fingerprintNow();
+    if (alertsShown) alertsSeen_ = host_.dialogs().alerts().size();
+    return true;
+}
+
+Outcome StudioSession::looks()
+{
+    json list = json::array();
+    const std::vector<Look>& all = allLooks();
+    for (size_t i = 0; i < all.size(); ++i)
+        list.push_back({{"name", all[i].name},
+                        {"title", all[i].title},
+                        {"description", all[i].description},
+                        {"picture", i < lookPictures_.size() && !lookPictures_[i].empty()}});
+    return {200, "", Reply{200, "application/json", list.dump(), "", {}}};
+}
+
+Outcome StudioSession::lookPicture(const std::string& name)
+{
+    const std::vector<Look>& all = allLooks();
+    for (size_t i = 0; i < all.size(); ++i) {
+        if (all[i].name != name) continue;
+        if (i >= lookPictures_.size() || lookPictures_[i].empty())
+            return Outcome::refused(404, "this look's picture is not made yet");
+        return {200, "", Reply{200, "image/png", lookPictures_[i], "", {{"Cache-Control", "max-age=3600"}}}};
+    }
+    return Outcome::refused(404, "no such look");
+}
+
+bool StudioSession::makeLookPicture()
+{
+    const std::vector<Look>& all = allLooks();
+    if (looksFailed_ || looksMade_ >= all.size() || host_.filters().empty()) return false;
+    const bool current = fingerprintNow() == fingerprint_;
+    const bool alertsShown = alertsSeen_ == host_.dialogs().alerts().size();
+    try {
+        lookPictures_.resize(all.size());
+        lookPictures_[looksMade_] = drawLookPicture(host_, plugin_.runner(), all[looksMade_], kLookPictureWidth);
+        ++looksMade_;
+    } catch (const std::exception&) {
+        looksFailed_ = true;  // plain titles then
+    }
+    if (current) fingerprint_ = fingerprintNow();
+    if (alertsShown) alertsSeen_ = host_.dialogs().alerts().size();
+    return true;
+}
+
+Outcome StudioSession::runLook(const std::string& name, const std::string& client)
+{
+    if (busy()) return Outcome::refused(409, "a dialog is open; close it first");
+    const Look* look = findLook(name);
+    if (!look) {
+        std::string names;
+        for (const Look& l : allLooks()) names += (names.empty() ? "" : ", ") + l.name;
+        return Outcome::refused(404, "no look named " + quotedText(name) + "; the looks are " + names);
+    }
+    const LookStart start = lookStart(*look, host_.document());
+    // What the look replaces comes back when its dialog is cancelled.
+    const std::optional<FocaraParams> record = plugin_.runner().record();
+    const PathStyle style = host_.document().currentStyle;
+    const std::string background = background_;
+    applyToDocument(host_.document(), start.host);
+    background_ = start.host.background;
+    plugin_.runner().setRecord(start.record);
+    lastRunCancelled_ = true;  // until a run says otherwise
+    Outcome outcome = runFilter(client);
+    if (lastRunCancelled_) {
+        if (record) plugin_.runner().setRecord(*record);
+        host_.document().currentStyle = style;
+        background_ = background;
+    }
+    return outcome;
 }
 
 StudioSession::Fingerprint StudioSession::fingerprintNow() const
@@ -578,6 +726,8 @@ json StudioSession::state(uint64_t since) const
             {"canRedo", !redo_.empty()},
             {"seed", seed_},
             {"area", area_ ? areaToJson(*area_) : json()},
+            {"background", background_},
+            {"pageColor", pageColor(background_)},
             {"document",
              {{"version", documentVersion_},
               {"page", {{"width", doc.page.width}, {"height", doc.page.height}}},

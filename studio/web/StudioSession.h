@@ -26,6 +26,7 @@
 #include "studio/session/AreaPreviewPush.h"
 #include "studio/session/FilterRun.h"
 #include "studio/session/ScriptedDriver.h"
+#include "studio/web/AnimationJob.h"
 #include "studio/web/Presence.h"
 #include "studio/web/RequestQueue.h"
 
@@ -69,12 +70,27 @@ public:
     // their lines out to it; with the filter's dialog open, the dialog's centre
     // and distance follow it and the preview is drawn again.
     Outcome setArea(std::optional<ReferenceArea> area);
+    // File > Export Animation: starts drawing the last kept drawing's frames
+    // (one that is still drawing is dropped); refused when no run's drawing
+    // is the document now. The progress, the files once done, and dropping them.
+    Outcome startAnimation(const AnimationRequest& request);
+    Outcome animationProgress();
+    Outcome animationFile(size_t index);
+    Outcome cancelAnimation();
+    // Looks: the list (name, title, description, whether its picture is made),
+    // a look's picture once made, and running the filter from a look's
+    // settings: its record, fill, stroke and background. Cancel puts back the
+    // settings it replaced.
+    Outcome looks();
+    Outcome lookPicture(const std::string& name);
+    Outcome runLook(const std::string& name, const std::string& client);
     Outcome nothing() { return {}; }
 
     // Above this many paths the page is sent pictures of what it shows, not SVG.
     static constexpr size_t kSvgPathBudget = 5000;
     // Preset pictures are this many pixels wide.
     static constexpr int kPresetPictureWidth = 96;
+    static constexpr int kLookPictureWidth = 120;
 
     Host& host() { return host_; }
     const Document& currentDocument() const { return host_.document(); }
@@ -96,6 +112,10 @@ private:
     void finishStop(Dialog& dialog);
     // Makes the next missing preset picture while nobody waits; false when none is missing.
     bool makePresetPicture();
+    // Draws the next frame of the animation asked for while nobody waits; false when there is none to draw.
+    bool drawAnimationFrame();
+    // Makes the next missing look picture while nobody waits; false when none is missing.
+    bool makeLookPicture();
     void keepForUndo(Document before);
     // The dialog's centre, midpoint and distance set to the area's, then one redraw.
     void aimDialogAtArea(Dialog& dialog);
@@ -142,6 +162,22 @@ private:
     std::vector<std::string> presetPictures_;  // by entry; empty until made
     size_t presetsMade_ = 0;
     bool presetsFailed_ = false;
+
+    // The last run kept, while the document is its drawing (the document it
+    // began with is the newest undo step then).
+    struct KeptSettings {
+        FocaraParams record{};
+        uint64_t drawsBefore = 0;
+        std::optional<ReferenceArea> area;  // the area its lines were pushed out to
+    };
+    std::optional<KeptSettings> kept_;
+    std::optional<AnimationJob> animation_;
+
+    std::vector<std::string> lookPictures_;  // by place in the list; empty until made
+    size_t looksMade_ = 0;
+    bool looksFailed_ = false;
+    std::string background_ = "white";  // the page's colour, as the last look chose it
+    bool lastRunCancelled_ = false;
 };
 
 }  // namespace studio::web

@@ -116,6 +116,7 @@ function applyState(state) {
   updateMenus();
   updateStatus();
   layoutSheet();
+  window.showPageBackground?.();
   for (const text of state.alerts) messageBox(S.state.filters[0]?.title.replace(/\.\.\.$/, '') || 'Focara', text);
   for (const text of state.notices || []) showNotice(text);
   document.dispatchEvent(new CustomEvent('focara:state', { detail: state }));
@@ -782,29 +783,21 @@ function messageBox(title, text) {
 }
 
 // Export PNG asks for the resolution and the background: white, transparent
-// or a colour. Resolves to {dpi, background} or null when cancelled.
+// or a colour (first the page's own, as a look chose it). Resolves to {dpi,
+// background} or null when cancelled.
 function exportPngDialog() {
   return new Promise((resolve) => {
-    const blocker = document.createElement('div');
-    blocker.className = 'blocker';
-    const win = document.createElement('section');
-    win.className = 'window message export-png';
-    win.setAttribute('role', 'dialog');
-    win.setAttribute('aria-modal', 'true');
-    win.setAttribute('aria-label', 'Export PNG');
-    const bar = document.createElement('div');
-    bar.className = 'titlebar';
-    const t = document.createElement('span');
-    t.className = 'title';
-    t.textContent = 'Export PNG';
-    bar.append(t);
-    const body = document.createElement('div');
-    body.className = 'body';
+    let answer = null;
+    const accept = () => {
+      answer = { dpi: dpi.value, background: background.value === 'color' ? color.value : background.value };
+      modal.close();
+    };
+    const modal = modalWindow('Export PNG', 'export-png', () => resolve(answer), accept);
     const row = (label, control) => {
       const l = document.createElement('label');
       l.textContent = label;
       l.append(control);
-      body.append(l);
+      modal.body.append(l);
     };
     const dpi = document.createElement('input');
     dpi.type = 'number';
@@ -814,51 +807,20 @@ function exportPngDialog() {
     row('Pixels per inch ', dpi);
     const background = document.createElement('select');
     background.name = 'background';
-    for (const [value, text] of [['white', 'White'], ['none', 'Transparent'], ['color', 'Colour']]) {
-      const option = document.createElement('option');
-      option.value = value;
-      option.textContent = text;
-      background.append(option);
-    }
+    for (const [value, text] of [['white', 'White'], ['none', 'Transparent'], ['color', 'Colour']]) background.append(new Option(text, value));
     row('Background ', background);
     const color = document.createElement('input');
     color.type = 'color';
     color.name = 'color';
-    color.value = '#ffffff';
-    color.disabled = true;
+    color.value = S.state?.pageColor || '#ffffff';
+    if (S.state?.background === 'none') background.value = 'none';
+    else if (S.state?.pageColor) background.value = 'color';
+    color.disabled = background.value !== 'color';
     background.addEventListener('change', () => { color.disabled = background.value !== 'color'; });
     row('Colour ', color);
-    const buttons = document.createElement('div');
-    buttons.className = 'buttons';
-    const ok = document.createElement('button');
-    ok.textContent = 'Export';
-    const cancel = document.createElement('button');
-    cancel.textContent = 'Cancel';
-    buttons.append(ok, cancel);
-    win.append(bar, body, buttons);
-    const close = (answer) => {
-      blocker.remove();
-      win.remove();
-      document.removeEventListener('keydown', keys, true);
-      resolve(answer);
-    };
-    const accept = () => close({
-      dpi: dpi.value,
-      background: background.value === 'color' ? color.value : background.value,
-    });
-    const keys = (event) => {
-      if (event.key === 'Enter' || event.key === 'Escape') {
-        event.preventDefault();
-        event.stopPropagation();
-        if (event.key === 'Enter') accept(); else close(null);
-      }
-    };
-    ok.addEventListener('click', accept);
-    cancel.addEventListener('click', () => close(null));
-    document.addEventListener('keydown', keys, true);
-    $('#modals').append(blocker, win);
-    win.style.left = `${Math.max(8, (window.innerWidth - win.offsetWidth) / 2)}px`;
-    win.style.top = `${Math.max(40, window.innerHeight / 3 - win.offsetHeight / 2)}px`;
+    modal.addButton('Export', accept);
+    modal.addButton('Cancel', () => modal.close());
+    modal.place();
     dpi.focus();
   });
 }
@@ -1131,6 +1093,9 @@ async function command(name) {
       break;
     case 'save':
       await download('/api/document.json');
+      break;
+    case 'export-animation':
+      exportAnimationBox();
       break;
     case 'export-png': {
       const choice = await exportPngDialog();
