@@ -11,6 +11,10 @@
 
 namespace studio {
 
+// The largest radius (or half side) an area may have, in points: beyond any
+// page, and small enough that pushed coordinates stay exact in the document's floats.
+constexpr double kMaxAreaRadius = 100000;
+
 struct ReferenceArea {
     enum class Shape { Ellipse, Rectangle };
     Shape shape = Shape::Ellipse;

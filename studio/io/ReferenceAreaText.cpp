@@ -12,8 +12,6 @@ namespace studio {
 
 namespace {
 
-constexpr double kLargestSize = 100000;  // points
-
 std::vector<double> numbers(const std::string& list)
 {
     std::vector<double> out;
@@ -67,12 +65,12 @@ ReferenceArea referenceAreaFromText(const std::string& text)
     const bool ellipse = area.shape == ReferenceArea::Shape::Ellipse;
     if (v[2] <= 0 || v[3] <= 0)
         throw std::invalid_argument(ellipse ? "the radii must be above 0" : "the width and height must be above 0");
-    // Far beyond any page; keeps the push's arithmetic and the text form exact.
-    if (v[2] > kLargestSize || v[3] > kLargestSize)
-        throw std::invalid_argument(std::string(ellipse ? "the radii" : "the width and height") +
-                                    " must be at most 100000");
     area.halfWidth = ellipse ? v[2] : v[2] / 2;
     area.halfHeight = ellipse ? v[3] : v[3] / 2;
+    if (area.halfWidth > kMaxAreaRadius || area.halfHeight > kMaxAreaRadius)
+        throw std::invalid_argument(ellipse
+                                        ? "the radii must be at most " + studio::text(kMaxAreaRadius)
+                                        : "the width and height must be at most " + studio::text(2 * kMaxAreaRadius));
     area.center =
         ellipse ? AIRealPoint{static_cast<AIReal>(v[0]), static_cast<AIReal>(v[1])}
                 : AIRealPoint{static_cast<AIReal>(v[0] + area.halfWidth), static_cast<AIReal>(v[1] + area.halfHeight)};

@@ -13,9 +13,6 @@
 
 namespace studio::web {
 
-// Radii beyond this push every line off any page; larger ones would overflow the document's floats.
-constexpr double kMaxAreaRadius = 100000;
-
 // The area a request body asks for, or nothing for a clear. Throws
 // std::invalid_argument with one line naming the member that is wrong.
 std::optional<ReferenceArea> areaFromJson(const std::string& text);
