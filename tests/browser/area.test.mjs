@@ -3,60 +3,19 @@
 // preview follow it.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
-import fs from 'node:fs';
-import os from 'node:os';
-import path from 'node:path';
-import { fileURLToPath } from 'node:url';
-import { chromium } from 'playwright-core';
+import { openStudio } from './studio-page.mjs';
 
-const here = path.dirname(fileURLToPath(import.meta.url));
-const repo = path.resolve(here, '../..');
-const focara = process.env.FOCARA_BIN || path.join(repo, 'build/bin/focara');
-const chromiumPath = process.env.FOCARA_CHROMIUM || '/usr/bin/chromium';
-
-let server;
-let serverErrors = '';
-let base;
-let profile;
-let context;
+let studio;
 let page;
-const pageErrors = [];
+let pageErrors;
 
 before(async () => {
-  server = spawn(focara, ['studio', '--port', '0', '--seed', '1'], { stdio: ['ignore', 'pipe', 'pipe'] });
-  server.stderr.on('data', (chunk) => { serverErrors += chunk; });
-  base = await new Promise((resolve, reject) => {
-    let out = '';
-    const timer = setTimeout(() => reject(new Error(`focara studio did not start: ${out}${serverErrors}`)), 15000);
-    server.stdout.on('data', (chunk) => {
-      out += chunk;
-      const match = out.match(/http:\/\/127\.0\.0\.1:(\d+)\//);
-      if (match) { clearTimeout(timer); resolve(match[0]); }
-    });
-  });
-  profile = fs.mkdtempSync(path.join(os.tmpdir(), 'focara-chromium-'));
-  context = await chromium.launchPersistentContext(profile, {
-    executablePath: chromiumPath,
-    headless: true,
-    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync'],
-    viewport: { width: 1280, height: 800 },
-  });
-  page = context.pages()[0] || await context.newPage();
-  page.on('pageerror', (e) => pageErrors.push(e.message));
-  await page.goto(base);
-  await page.waitForFunction(() => document.querySelector('#filter-menu button'));
+  studio = await openStudio({ seed: 1 });
+  ({ page, pageErrors } = studio);
 });
 
 after(async () => {
-  await context?.close();
-  if (profile) fs.rmSync(profile, { recursive: true, force: true });
-  if (server && server.exitCode === null) {
-    const exited = new Promise((resolve) => server.on('exit', resolve));
-    server.kill('SIGTERM');
-    assert.equal(await exited, 0, serverErrors);
-  }
+  await studio?.close();
 });
 
 const dialog = () => page.locator('.window.dialog[data-name="Vexo_Zoom"]');

@@ -3,71 +3,23 @@
 // as a person would: menus, the dialog's items, keys, downloads.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
 import fs from 'node:fs';
-import os from 'node:os';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
-import { chromium } from 'playwright-core';
+import { openStudio, repo } from './studio-page.mjs';
 
-const here = path.dirname(fileURLToPath(import.meta.url));
-const repo = path.resolve(here, '../..');
-const focara = process.env.FOCARA_BIN || path.join(repo, 'build/bin/focara');
-const chromiumPath = process.env.FOCARA_CHROMIUM || '/usr/bin/chromium';
-
-let server;
-let serverErrors = '';
+let studio;
 let base;
-let profile;
 let context;
 let page;
-const pageErrors = [];
-
-function startStudio() {
-  return new Promise((resolve, reject) => {
-    const child = spawn(focara, ['studio', '--port', '0', '--seed', '1'], { stdio: ['ignore', 'pipe', 'pipe'] });
-    let out = '';
-    let err = '';
-    const timer = setTimeout(() => reject(new Error(`focara studio did not start: ${out}${err}`)), 15000);
-    child.stdout.on('data', (chunk) => {
-      out += chunk;
-      const match = out.match(/http:\/\/127\.0\.0\.1:(\d+)\//);
-      if (match) {
-        clearTimeout(timer);
-        resolve({ child, url: match[0] });
-      }
-    });
-    child.stderr.on('data', (chunk) => { err += chunk; serverErrors += chunk; });
-    child.on('exit', (code) => { clearTimeout(timer); reject(new Error(`focara studio exited with ${code}: ${err}`)); });
-  });
-}
+let pageErrors;
 
 before(async () => {
-  ({ child: server, url: base } = await startStudio());
-  profile = fs.mkdtempSync(path.join(os.tmpdir(), 'focara-chromium-'));
-  context = await chromium.launchPersistentContext(profile, {
-    executablePath: chromiumPath,
-    headless: true,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync'],
-    viewport: { width: 1280, height: 800 },
-    acceptDownloads: true,
-  });
-  page = context.pages()[0] || await context.newPage();
-  page.on('pageerror', (e) => pageErrors.push(e.message));
-  await page.goto(base);
-  await page.waitForFunction(() => document.querySelector('#filter-menu button'));
+  studio = await openStudio({ seed: 1 });
+  ({ base, context, page, pageErrors } = studio);
 });
 
 after(async () => {
-  await context?.close();
-  if (profile) fs.rmSync(profile, { recursive: true, force: true });
-  if (server && server.exitCode === null) {
-    const exited = new Promise((resolve) => server.on('exit', resolve));
-    server.kill('SIGTERM');
-    // A clean stop, and in a sanitizer build no report at exit.
-    assert.equal(await exited, 0, serverErrors);
-  }
+  await studio?.close();
 });
 
 // ---- Helpers
