@@ -18,9 +18,7 @@ using focara_bench::BenchHost;
 void LargeRunWithArea(benchmark::State& state)
 {
     BenchHost b;
-    b.record.zoomSets = 40;
-    b.record.lineCount = 300;
-    b.record.shapeStyle = 37;
+    focara_bench::configureLargeRun(b.record);
     const studio::ReferenceArea area = studio::referenceAreaFromText("ellipse:306,396,200,60,20");
     studio::aimRecordAtArea(b.record, area);
     for (auto _ : state) {
@@ -41,9 +39,7 @@ BENCHMARK(LargeRunWithArea)->Unit(benchmark::kMillisecond);
 void LargeAreaPushOnly(benchmark::State& state)
 {
     BenchHost b;
-    b.record.zoomSets = 40;
-    b.record.lineCount = 300;
-    b.record.shapeStyle = 37;
+    focara_bench::configureLargeRun(b.record);
     b.record.finalRun = 1;
     const studio::ReferenceArea area = studio::referenceAreaFromText("ellipse:306,396,200,60,20");
     studio::aimRecordAtArea(b.record, area);

@@ -29,18 +29,10 @@ void PreviewDefaults(benchmark::State& state)
 }
 BENCHMARK(PreviewDefaults)->Unit(benchmark::kMicrosecond);
 
-void ConfigureLarge(FocaraParams& r)
-{
-    r.zoomSets = 40;
-    r.lineCount = 300;
-    r.shapeStyle = 37;  // 13 anchors
-    r.finalRun = 0;
-}
-
 void LargeRun(benchmark::State& state)
 {
     BoundHost b;
-    ConfigureLarge(b.record);
+    focara_bench::configureLargeRun(b.record);
     for (auto _ : state) {
         state.PauseTiming();
         b.host.document().undo();
@@ -58,7 +50,7 @@ BENCHMARK(LargeRun)->Unit(benchmark::kMillisecond);
 void LargeUndo(benchmark::State& state)
 {
     BoundHost b;
-    ConfigureLarge(b.record);
+    focara_bench::configureLargeRun(b.record);
     b.record.finalRun = 1;
     for (auto _ : state) {
         state.PauseTiming();
@@ -76,7 +68,7 @@ void LargeMemoryPerSegment(benchmark::State& state)
 {
     for (auto _ : state) {
         BoundHost b;
-        ConfigureLarge(b.record);
+        focara_bench::configureLargeRun(b.record);
         b.record.finalRun = 1;
         size_t before = heapInUse();
         GenerateFocusLines(&b.record);
@@ -96,7 +88,7 @@ namespace {
 void LargeSvg(benchmark::State& state)
 {
     BoundHost b;
-    ConfigureLarge(b.record);
+    focara_bench::configureLargeRun(b.record);
     b.record.finalRun = 1;
     GenerateFocusLines(&b.record);
     size_t bytes = 0;
