@@ -60,6 +60,8 @@ refusals=(
   "32-bit|about --plugin Vexo_Zoom32.aip|2|Vexo_Zoom32.aip: cannot load: not a DLL for this processor"
   "png|render --seed 1 -o out\\lines.png|2|PNG output is not in this build"
   "studio|studio|2|focara studio is not in this build"
+  "webp|render --seed 1 --no-dialog --frames 2 -o out\\lines.webp|2|WebP animations are not in this build"
+  "gif|render --seed 1 --no-dialog --frames 2 -o out\\lines.gif|2|GIF animations are not in this build"
 )
 
 rm -rf "$work/linux" "$work/windows"
@@ -146,7 +148,9 @@ for entry in "${refusals[@]}"; do
     failures=$((failures + 1))
   fi
 done
-[[ -f $work/windows/out/lines.png ]] && { echo "focara.exe wrote a PNG it refused"; failures=$((failures + 1)); }
+for refused in lines.png lines.webp lines.gif; do
+  [[ -f $work/windows/out/$refused ]] && { echo "focara.exe wrote $refused, which it refused"; failures=$((failures + 1)); }
+done
 if ((failures > 0)); then
   echo "$failures of $compared outputs differ; Wine's log: $work/wine.log"
   exit 1
